@@ -1,0 +1,92 @@
+#include "command.h"
+
+#include <array>
+
+namespace convert {
+
+namespace {
+
+constexpr std::string_view kEmptyAmountPrompt = "Please enter a number";
+constexpr std::string_view kInvalidAmountPrompt = "That is an invalid Character,You must enter a number";
+constexpr std::string_view kEmptyUnitPrompt
+    = "Please Make a selection in the 'Select & Enter here Combo box' pull down menu";
+constexpr std::string_view kTooLargePrompt = "That number is too large to convert";
+
+// Lower case on purpose: it names no unit, so a run that needed it converts nothing.
+constexpr std::string_view kUnitSubstitute = "teaspoon";
+
+constexpr std::array<Unit, kUnitCount> kDisplayOrder = {
+    Unit::Gallons,    Unit::Quarts,      Unit::Pints,       Unit::Cup,
+    Unit::Liters,     Unit::Milliliters, Unit::Teaspoon,    Unit::Tablespoon,
+    Unit::FluidOunce, Unit::Deciliters,  Unit::Centiliters,
+};
+
+void repairAmount(ConverterForm &form, const NumberFormat &format)
+{
+    if (form.entryText().empty()) {
+        form.setEntryText(zeroSubstitute(format));
+        form.showMessage(kEmptyAmountPrompt);
+    }
+    const bool numeric = isNumeric(form.entryText(), format);
+    if (!numeric) {
+        form.setEntryText(zeroSubstitute(format));
+        form.showMessage(kInvalidAmountPrompt);
+    }
+}
+
+void repairUnit(ConverterForm &form)
+{
+    if (form.unitText().empty()) {
+        form.showMessage(kEmptyUnitPrompt);
+        form.setUnitText(kUnitSubstitute);
+    }
+}
+
+// Each box is read back from its own text; the command keeps no numeric copy.
+void displayPass(ResultTexts &texts, const NumberFormat &format)
+{
+    for (const Unit box : kDisplayOrder) {
+        std::string &text = texts[indexOf(box)];
+        if (const auto value = readStrict(text, format))
+            text = formatForDisplay(*value, displayFormatFor(*value), format);
+    }
+}
+
+ResultTexts readResults(const ConverterForm &form)
+{
+    ResultTexts texts;
+    for (const UnitInfo &info : kUnits)
+        texts[indexOf(info.unit)] = form.resultText(info.unit);
+    return texts;
+}
+
+} // namespace
+
+std::string zeroSubstitute(const NumberFormat &format)
+{
+    return "0" + format.decimalSeparator + "0";
+}
+
+void runConversionCommand(ConverterForm &form, const NumberFormat &format)
+{
+    repairAmount(form, format);
+    repairUnit(form);
+
+    ResultTexts texts;
+    if (const auto unit = findUnit(form.unitText())) {
+        // The chain runs on a copy, so a failing step leaves nothing half-converted on screen.
+        // The amount passed the numeric test, so only an overflow can stop it.
+        if (runChain(*unit, form.entryText(), texts, format)) {
+            form.showMessage(kTooLargePrompt);
+            return;
+        }
+    } else {
+        texts = readResults(form);
+    }
+
+    displayPass(texts, format);
+    for (const Unit box : kDisplayOrder)
+        form.setResultText(box, texts[indexOf(box)]);
+}
+
+} // namespace convert
