@@ -1,0 +1,400 @@
+#include "form1.h"
+
+#include "command.h"
+#include "maker.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+using toolkit::Face;
+using toolkit::px;
+
+namespace {
+
+constexpr int kCarriageReturn = 13;
+
+constexpr toolkit::ToolbarEntry kSeparator {};
+
+constexpr std::array<toolkit::ToolbarEntry, 10> kToolbarEntries = {{
+    kSeparator,
+    {toolkit::ToolbarEntry::Style::Button, "About", "AboutScreen", "About Screen", 1},
+    kSeparator,
+    {toolkit::ToolbarEntry::Style::Button, "Formulas", "Formulas", "Formulas", 4},
+    {toolkit::ToolbarEntry::Style::Button, "Calculator", "Calculator", "Calculator", 2},
+    {toolkit::ToolbarEntry::Style::Button, "Fractions", "Decimals", "Decimals", 5},
+    {toolkit::ToolbarEntry::Style::Button, "Help", "Help", "How To?", 6},
+    kSeparator,
+    kSeparator,
+    {toolkit::ToolbarEntry::Style::Button, "Exit", "ExitProgram", "Exit Program", 3},
+}};
+
+// ImageList1, in image-number order.
+constexpr std::array<const char *, 6> kToolbarImages = {
+    ":/toolbar/about.svg",    ":/toolbar/calculator.svg", ":/toolbar/exit.svg",
+    ":/toolbar/formulas.svg", ":/toolbar/fractions.svg",  ":/toolbar/help.svg",
+};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+convert::NumberFormat numberFormatOf(const QLocale &locale)
+{
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+} // namespace
+
+// The engine's view of the window: the boxes by name, and the window's message sink.
+class Form1::ConverterBridge final : public convert::ConverterForm
+{
+public:
+    explicit ConverterBridge(Form1 &form)
+        : m_form(form)
+    {
+    }
+
+    std::string entryText() const override { return m_form.txtenter->text().toStdString(); }
+    void setEntryText(std::string_view value) override { m_form.txtenter->setText(fromUtf8(value)); }
+    std::string unitText() const override { return m_form.Combo1->currentText().toStdString(); }
+    void setUnitText(std::string_view value) override { m_form.Combo1->setEditText(fromUtf8(value)); }
+    std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
+    void setResultText(convert::Unit box, std::string_view value) override
+    {
+        resultBox(box)->setText(fromUtf8(value));
+    }
+    void showMessage(std::string_view prompt) override { m_form.message(fromUtf8(prompt)); }
+
+private:
+    static QString fromUtf8(std::string_view value)
+    {
+        return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    }
+    QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
+
+    Form1 &m_form;
+};
+
+struct Form1::MenuItem
+{
+    QAction *Form1::*action;
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    void (Form1::*handler)();
+};
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+    , ImageList1(QSize(16, 16))
+    , m_numberFormat(numberFormatOf(QLocale()))
+    , m_messageSink([this](const QString &prompt) { toolkit::showMessageBox(this, prompt); })
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(text(toolkit::kApplicationTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
+    // A fixed layout: no maximize button, no sizing border.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto *client = new QWidget(this);
+    client->setFont(toolkit::font(Face::MsSansSerif, 12)); // the menus keep the desktop's font
+    client->setFixedSize(px(6255), px(5550));
+    toolkit::setBackground(client, toolkit::kLightGrey);
+    setCentralWidget(client);
+
+    buildConverter(client);
+    buildToolbar(client); // after Frame1, so that the toolbar covers its top edge
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    toolkit::setTabOrder({Command1, txtenter, Combo1});
+    Command1->setFocus();
+    toolkit::giveShortcutsPriority(this);
+    txtenter->installEventFilter(this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::setMessageSink(toolkit::MessageSink sink)
+{
+    m_messageSink = std::move(sink);
+}
+
+void Form1::buildToolbar(QWidget *client)
+{
+    for (const char *path : kToolbarImages)
+        ImageList1.add(text(path));
+    Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(810), px(540)), client);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    toolkit::place(Toolbar1, 0, 0, 6255, 630);
+    toolkit::setBackground(Toolbar1, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25)); // the toolbar's own default, not the window's
+    connect(Toolbar1, &toolkit::KeyedToolBar::buttonClick, this, &Form1::Toolbar1_ButtonClick);
+}
+
+void Form1::buildConverter(QWidget *client)
+{
+    Frame1 = new QGroupBox(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    toolkit::place(Frame1, 120, 600, 6015, 4575);
+    toolkit::setBackground(Frame1, toolkit::kLightGrey);
+    toolkit::setForeground(Frame1, toolkit::kLightGrey);
+
+    buildResultFrames();
+    buildEntryFrame();
+
+    Command1 = new QPushButton(QStringLiteral("&Calculate"), Frame1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    toolkit::place(Command1, 2040, 3480, 1935, 495);
+    Command1->setFont(toolkit::font(Face::MsSansSerif, 12, true));
+    Command1->setToolTip(QStringLiteral("Click here to calculate your Conversions."));
+    // Not the window's default button, but Enter presses it while it has the focus.
+    Command1->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+    Label6 = new toolkit::ClickableLabel(text(maker::kNoticeLine), client);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    toolkit::place(Label6, 120, 5280, 2535, 255);
+    Label6->setFont(toolkit::font(Face::MsSansSerif, 8.25));
+    Label6->setToolTip(text(maker::kEmail));
+    toolkit::setBackground(Label6, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    toolkit::setForeground(Label6, toolkit::systemColour(toolkit::SystemColour::ButtonText));
+    connect(Label6, &toolkit::ClickableLabel::clicked, this, &Form1::Label6_Click);
+}
+
+void Form1::buildEntryFrame()
+{
+    const QFont boxFont = toolkit::font(Face::MsSansSerif, 8.25, true);
+    Frame2 = new QGroupBox(Frame1);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    toolkit::place(Frame2, 1800, 1320, 2415, 1695);
+    toolkit::setBackground(Frame2, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    toolkit::setForeground(Frame2, toolkit::systemColour(toolkit::SystemColour::ButtonText));
+    Frame2->setFont(boxFont);
+
+    Label4 = new QLabel(QStringLiteral("   Enter Number Here"), Frame2);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    toolkit::place(Label4, 240, 240, 1935, 255);
+
+    txtenter = new QLineEdit(QStringLiteral("0"), Frame2);
+    txtenter->setObjectName(QStringLiteral("txtenter"));
+    toolkit::place(txtenter, 240, 480, 1935, 285);
+    txtenter->setToolTip(QStringLiteral("Enter the Ammount you want converted here."));
+    Label4->setBuddy(txtenter);
+
+    Label5 = new QLabel(QStringLiteral("Make Selection Here"), Frame2);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    toolkit::place(Label5, 360, 960, 1935, 255);
+
+    Combo1 = new QComboBox(Frame2);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    toolkit::place(Combo1, 240, 1200, 1935, 315);
+    Combo1->setEditable(true);
+    // The list is fixed, and a typed text stays exactly as typed: no insertion, no completion.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
+    for (const convert::UnitInfo &unit : convert::kUnits)
+        Combo1->addItem(QString::fromUtf8(unit.text.data(), static_cast<qsizetype>(unit.text.size())));
+    Combo1->setCurrentIndex(0);
+    Combo1->setToolTip(QStringLiteral("Click Here to Select Measurement to Convert."));
+    Label5->setBuddy(Combo1);
+}
+
+void Form1::buildResultFrames()
+{
+    enum class Ink { American, Metric };
+    struct ResultFrame
+    {
+        QGroupBox *Form1::*frame;
+        QLineEdit *Form1::*box;
+        const char *frameName;
+        const char *caption;
+        int left;
+        int top;
+        convert::Unit unit;
+        Ink ink;
+    };
+    using enum convert::Unit;
+    static constexpr std::array<ResultFrame, convert::kUnitCount> kResultFrames = {{
+        {&Form1::Frame9, &Form1::txtfluid, "Frame9", "Fluid Ounce", 240, 360, FluidOunce, Ink::American},
+        {&Form1::Frame4, &Form1::txttbl, "Frame4", "Tablespoons", 2400, 360, Tablespoon, Ink::American},
+        {&Form1::Frame3, &Form1::txttsp, "Frame3", "Teaspoons", 4560, 360, Teaspoon, Ink::American},
+        {&Form1::Frame5, &Form1::txtcup, "Frame5", "Cups", 240, 1200, Cup, Ink::American},
+        {&Form1::Frame10, &Form1::txtml, "Frame10", "Milliliters", 4560, 1200, Milliliters, Ink::Metric},
+        {&Form1::Frame6, &Form1::txtpint, "Frame6", "Pints", 240, 2040, Pints, Ink::American},
+        {&Form1::Frame12, &Form1::txtcl, "Frame12", "Centiliters", 4560, 2040, Centiliters, Ink::Metric},
+        {&Form1::Frame7, &Form1::txtquart, "Frame7", "Quarts", 240, 2880, Quarts, Ink::American},
+        {&Form1::Frame11, &Form1::txtdl, "Frame11", "Deciliters", 4560, 2880, Deciliters, Ink::Metric},
+        {&Form1::Frame8, &Form1::txtgallon, "Frame8", "Gallons", 240, 3720, Gallons, Ink::American},
+        {&Form1::Frame13, &Form1::txtliter, "Frame13", "Liters", 4560, 3720, Liters, Ink::Metric},
+    }};
+
+    const QFont boxFont = toolkit::font(Face::MsSansSerif, 8.25, true);
+    const QColor frameFace = toolkit::systemColour(toolkit::SystemColour::ButtonFace);
+    const QColor frameText = toolkit::systemColour(toolkit::SystemColour::ButtonText);
+    for (const ResultFrame &entry : kResultFrames) {
+        auto *frame = new QGroupBox(text(entry.caption), Frame1);
+        frame->setObjectName(text(entry.frameName));
+        toolkit::place(frame, entry.left, entry.top, 1215, 615);
+        frame->setFont(boxFont);
+        toolkit::setBackground(frame, entry.frame == &Form1::Frame9 ? toolkit::kLightGrey : frameFace);
+        toolkit::setForeground(frame, frameText);
+        this->*entry.frame = frame;
+
+        const std::string_view name = convert::boxName(entry.unit);
+        auto *box = new QLineEdit(frame);
+        box->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        toolkit::place(box, 120, 240, 975, 285);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus); // out of the tab order, but selectable and copyable
+        toolkit::setBackground(box, toolkit::kLightGrey);
+        toolkit::setForeground(box, entry.ink == Ink::American ? QColor(255, 0, 0) : QColor(0, 0, 255));
+        this->*entry.box = box;
+        m_resultBoxes[convert::indexOf(entry.unit)] = box;
+    }
+}
+
+void Form1::buildMenus()
+{
+    static constexpr std::array<MenuItem, 2> kFileItems = {{
+        {&Form1::mnufileabout, "mnufileabout", "&About", "Ctrl+A", &Form1::mnufileabout_Click},
+        {&Form1::mnufileexit, "mnufileexit", "&Exit Program", "Ctrl+E", &Form1::mnufileexit_Click},
+    }};
+    static constexpr std::array<MenuItem, 3> kToolsItems = {{
+        {&Form1::mnutoolsformula, "mnutoolsformula", "&Formulas", "Ctrl+F", &Form1::mnutoolsformula_Click},
+        {&Form1::mnutoolsdecimals, "mnutoolsdecimals", "&Fractions", "Ctrl+D",
+         &Form1::mnutoolsdecimals_Click},
+        {&Form1::mnutoolscalc, "mnutoolscalc", "&Calculator", "Ctrl+C", &Form1::mnutoolscalc_Click},
+    }};
+    static constexpr std::array<MenuItem, 1> kWarrantyItems = {{
+        {&Form1::mnuregwarrant, "mnuregwarrant", "&Warranty", "Ctrl+W", &Form1::mnuregwarrant_Click},
+    }};
+    static constexpr std::array<MenuItem, 1> kHelpItems = {{
+        {&Form1::mnuhelphow, "mnuhelphow", "&How To", "Ctrl+H", &Form1::mnuhelphow_Click},
+    }};
+
+    mnubar[0] = addMenu("mnubar_1", "&File", kFileItems);
+    mnubar[1] = addMenu("mnubar_2", "&Tools", kToolsItems);
+    mnubar[2] = addMenu("mnubar_3", "&Legal", kWarrantyItems);
+    mnuhelp = addMenu("mnuhelp", "&Help", kHelpItems);
+}
+
+QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuItem> items)
+{
+    QMenu *menu = menuBar()->addMenu(text(title));
+    menu->setObjectName(text(name));
+    for (const MenuItem &item : items) {
+        QAction *action = menu->addAction(text(item.caption));
+        action->setObjectName(text(item.name));
+        action->setShortcut(QKeySequence(text(item.shortcut)));
+        connect(action, &QAction::triggered, this, item.handler);
+        this->*item.action = action;
+    }
+    return menu;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtenter && event->type() == QEvent::KeyPress)
+        txtenter_KeyPress(toolkit::keyAscii(static_cast<QKeyEvent *>(event)));
+    return QMainWindow::eventFilter(watched, event); // the keystroke goes on unchanged
+}
+
+void Form1::runConversion()
+{
+    ConverterBridge bridge(*this);
+    convert::runConversionCommand(bridge, m_numberFormat);
+}
+
+void Form1::message(const QString &prompt)
+{
+    m_messageSink(prompt);
+}
+
+void Form1::Command1_Click()
+{
+    runConversion();
+}
+
+void Form1::txtenter_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == kCarriageReturn)
+        runConversion();
+}
+
+void Form1::Label6_Click()
+{
+    message(QStringLiteral("I hate 4-letter Words, Cook, Iron, Wash, and Dust"));
+}
+
+void Form1::mnufileabout_Click()
+{
+}
+
+void Form1::mnufileexit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void Form1::mnutoolsformula_Click()
+{
+}
+
+void Form1::mnutoolsdecimals_Click()
+{
+}
+
+void Form1::mnutoolscalc_Click()
+{
+    if (!toolkit::startCalculator())
+        message(QStringLiteral("The calculator could not be started"));
+}
+
+void Form1::mnuregwarrant_Click()
+{
+}
+
+void Form1::mnuhelphow_Click()
+{
+    message(QStringLiteral(
+        "To use this program simply Enter a number in the 'Enter Number Here' text box and make "
+        "a selection in the 'Make Selection Here' text Box. Then Click the Calculate Button to "
+        "see the results in the surrounding Windows"));
+}
+
+void Form1::Toolbar1_ButtonClick(QAction *Button)
+{
+    struct KeyCommand
+    {
+        const char *key;
+        void (Form1::*handler)();
+    };
+    // Compared in this order, character for character.
+    static constexpr std::array<KeyCommand, 6> kCommands = {{
+        {"AboutScreen", &Form1::mnufileabout_Click},
+        {"ExitProgram", &Form1::mnufileexit_Click},
+        {"Formulas", &Form1::mnutoolsformula_Click},
+        {"Calculator", &Form1::mnutoolscalc_Click},
+        {"Decimals", &Form1::mnutoolsdecimals_Click},
+        {"Help", &Form1::mnuhelphow_Click},
+    }};
+    const QString key = toolkit::KeyedToolBar::key(Button);
+    for (const KeyCommand &command : kCommands) {
+        if (key == QLatin1String(command.key)) {
+            (this->*command.handler)();
+            return;
+        }
+    }
+}

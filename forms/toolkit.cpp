@@ -1,0 +1,290 @@
+#include "toolkit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QWidget>
+
+#include <array>
+
+namespace toolkit {
+
+namespace {
+
+// The width of an empty gap between toolbar buttons, in pixels.
+constexpr int kSeparatorWidth = 8;
+
+struct FaceInfo
+{
+    const char *design;
+    const char *standIn;
+    bool standInBold; // a regular stand-in would look far lighter than the design's face
+};
+
+constexpr std::array<FaceInfo, 3> kFaces = {{
+    {"MS Sans Serif", "Liberation Sans", false},
+    {"Times New Roman", "Liberation Serif", false},
+    {"Impact", "Liberation Sans Narrow", true},
+}};
+
+struct ColourRole
+{
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+// Indexed by SystemColour.
+constexpr std::array<ColourRole, 6> kSystemColours = {{
+    {QPalette::Active, QPalette::Button}, // ButtonFace
+    {QPalette::Active, QPalette::ButtonText}, // ButtonText
+    {QPalette::Active, QPalette::WindowText}, // WindowText
+    {QPalette::Active, QPalette::Base}, // WindowBackground
+    {QPalette::Inactive, QPalette::Button}, // InactiveTitleBarText
+    {QPalette::Inactive, QPalette::Window}, // InactiveBorder
+}};
+
+// Whether each design face is installed, looked up once.
+bool designFaceInstalled(Face face)
+{
+    static const std::array<bool, 3> installed = [] {
+        std::array<bool, 3> result {};
+        for (std::size_t i = 0; i < kFaces.size(); ++i)
+            result[i] = QFontDatabase::hasFamily(QString::fromLatin1(kFaces[i].design));
+        return result;
+    }();
+    return installed[static_cast<std::size_t>(face)];
+}
+
+class ShortcutPriority : public QObject
+{
+public:
+    explicit ShortcutPriority(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return QObject::eventFilter(watched, event);
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        const auto actions = m_window->findChildren<QAction *>();
+        for (const QAction *action : actions) {
+            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+                // Left unaccepted, the key goes to the shortcut instead of the text box.
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+void setTabOrder(std::initializer_list<QWidget *> widgets)
+{
+    const QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget *>(previous), widget);
+        previous = widget;
+    }
+}
+
+QFont font(Face face, qreal pointSize, bool bold)
+{
+    const FaceInfo &info = kFaces[static_cast<std::size_t>(face)];
+    const bool installed = designFaceInstalled(face);
+    QFont result;
+    result.setFamilies({QString::fromLatin1(installed ? info.design : info.standIn)});
+    result.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
+    result.setPointSizeF(pointSize);
+    result.setBold(bold || (!installed && info.standInBold));
+    return result;
+}
+
+QColor systemColour(SystemColour colour)
+{
+    const ColourRole &entry = kSystemColours[static_cast<std::size_t>(colour)];
+    return QApplication::palette().color(entry.group, entry.role);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(), colour);
+    widget->setPalette(palette);
+}
+
+void showMessageBox(QWidget *parent, const QString &prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), prompt, QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void runModal(QWidget *window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Closing it while the main window is hidden must not look like the program's last window closing.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void centre(QWidget *window, const QWidget *anchor)
+{
+    const bool overAnchor = anchor && anchor->isVisible();
+    const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (!overAnchor && !screen)
+        return;
+    const QRect area = overAnchor ? anchor->frameGeometry() : screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+ImageList::ImageList(QSize imageSize, QColor maskColour)
+    : m_imageSize(imageSize)
+    , m_maskColour(maskColour)
+{
+}
+
+void ImageList::add(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".svg"))) {
+        m_icons.append(QIcon(path)); // drawn on demand, crisp at any scale
+        return;
+    }
+    QPixmap bitmap(path);
+    if (!bitmap.isNull())
+        bitmap.setMask(bitmap.createMaskFromColor(m_maskColour, Qt::MaskInColor));
+    m_icons.append(QIcon(bitmap));
+}
+
+QIcon ImageList::icon(int index) const
+{
+    return index >= 1 && index <= count() ? m_icons.at(index - 1) : QIcon();
+}
+
+KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
+                           QWidget *parent)
+    : QToolBar(parent)
+{
+    setMovable(false);
+    setFloatable(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setIconSize(images.imageSize());
+    for (const ToolbarEntry &entry : entries) {
+        if (entry.style == ToolbarEntry::Style::Separator) {
+            auto *gap = new QWidget(this);
+            gap->setFixedWidth(kSeparatorWidth);
+            addWidget(gap);
+            continue;
+        }
+        QAction *button = addAction(images.icon(entry.image), QString::fromUtf8(entry.caption));
+        button->setData(QString::fromUtf8(entry.key));
+        button->setToolTip(QString::fromUtf8(entry.tooltip));
+        widgetForAction(button)->setFixedSize(buttonSize);
+    }
+    connect(this, &QToolBar::actionTriggered, this, &KeyedToolBar::buttonClick);
+}
+
+QString KeyedToolBar::key(const QAction *button)
+{
+    return button ? button->data().toString() : QString();
+}
+
+QAction *KeyedToolBar::button(const QString &key) const
+{
+    const auto all = buttons();
+    for (QAction *action : all) {
+        if (KeyedToolBar::key(action) == key)
+            return action;
+    }
+    return nullptr;
+}
+
+QList<QAction *> KeyedToolBar::buttons() const
+{
+    QList<QAction *> result;
+    const auto all = actions();
+    for (QAction *action : all) {
+        if (action->data().isValid())
+            result.append(action);
+    }
+    return result;
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void giveShortcutsPriority(QWidget *window)
+{
+    auto *filter = new ShortcutPriority(window);
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets)
+        widget->installEventFilter(filter);
+}
+
+bool startCalculator()
+{
+    static constexpr std::array<const char *, 7> kDesktopCalculators = {
+        "gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk", "galculator", "mate-calc", "xcalc",
+    };
+    const QString windowsCalculator = QStringLiteral("C:\\windows\\calc.EXE");
+    if (QFileInfo::exists(windowsCalculator))
+        return QProcess::startDetached(windowsCalculator, {});
+    for (const char *name : kDesktopCalculators) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return true;
+    }
+    return false;
+}
+
+int keyAscii(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+} // namespace toolkit
