@@ -1,5 +1,6 @@
-// Start-up: nothing is read or prepared before the first window.
-#include "form1.h"
+// Start-up: nothing is read or prepared before the first window, the title window.
+#include "form4.h"
+#include "toolkit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -7,11 +8,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("spoonwise"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Spoonwise"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
 
-    Form1 form;
-    toolkit::centre(&form);
-    form.show();
+    Form4 *title = toolkit::instance<Form4>();
+    toolkit::centre(title);
+    title->show();
     return QApplication::exec();
 }

@@ -1,6 +1,10 @@
 #include "form1.h"
 
 #include "command.h"
+#include "form0.h"
+#include "form2.h"
+#include "form5.h"
+#include "form6.h"
 #include "maker.h"
 
 #include <QAction>
@@ -338,8 +342,20 @@ void Form1::Label6_Click()
     message(QStringLiteral("I hate 4-letter Words, Cook, Iron, Wash, and Dust"));
 }
 
+// Hidden main window, modal reference window; the main window comes back however the
+// other one was closed.
+template<typename Window> void Form1::showWithMainHidden()
+{
+    hide();
+    Window *window = toolkit::instance<Window>();
+    toolkit::centre(window, this);
+    toolkit::runModal(window);
+    show();
+}
+
 void Form1::mnufileabout_Click()
 {
+    showWithMainHidden<Form0>();
 }
 
 void Form1::mnufileexit_Click()
@@ -350,10 +366,15 @@ void Form1::mnufileexit_Click()
 
 void Form1::mnutoolsformula_Click()
 {
+    showWithMainHidden<Form2>();
 }
 
+// Over the visible main window, which takes no input meanwhile.
 void Form1::mnutoolsdecimals_Click()
 {
+    Form6 *window = toolkit::instance<Form6>();
+    toolkit::centre(window, this);
+    toolkit::runModal(window);
 }
 
 void Form1::mnutoolscalc_Click()
@@ -364,6 +385,7 @@ void Form1::mnutoolscalc_Click()
 
 void Form1::mnuregwarrant_Click()
 {
+    showWithMainHidden<Form5>();
 }
 
 void Form1::mnuhelphow_Click()

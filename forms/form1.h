@@ -58,6 +58,7 @@ private:
     void buildResultFrames();
     void buildMenus();
     QMenu *addMenu(const char *name, const char *title, std::span<const MenuItem> items);
+    template<typename Window> void showWithMainHidden();
     void runConversion();
     void message(const QString &prompt);
 

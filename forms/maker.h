@@ -5,7 +5,7 @@
 namespace maker {
 
 inline constexpr auto kName = "Pinchpot Software";
-inline constexpr auto kNoticeLine = "\u00A9 1999-2026 Pinchpot Software";
+inline constexpr auto kNoticeLine = "\u00A9 1998-99 Pinchpot Software";
 inline constexpr auto kEmail = "pinchpot@example.com";
 inline constexpr auto kStreet = "27 Larder Lane";
 inline constexpr auto kTown = "Millbrook Falls, ZZ 00000";

@@ -9,13 +9,16 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QToolButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace toolkit {
@@ -168,13 +171,99 @@ void runModal(QWidget *window)
 
 void centre(QWidget *window, const QWidget *anchor)
 {
-    const bool overAnchor = anchor && anchor->isVisible();
     const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
-    if (!overAnchor && !screen)
+    if (!screen)
         return;
-    const QRect area = overAnchor ? anchor->frameGeometry() : screen->availableGeometry();
-    const QSize size = window->frameGeometry().size();
-    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    const QRect available = screen->availableGeometry();
+    const QRect area
+        = anchor && anchor->testAttribute(Qt::WA_WState_Created) ? anchor->frameGeometry() : available;
+    QRect frame(QPoint(), window->frameGeometry().size());
+    frame.moveCenter(area.center());
+    frame.moveLeft(std::clamp(frame.left(), available.left(),
+                              std::max(available.left(), available.right() - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), available.top(),
+                             std::max(available.top(), available.bottom() - frame.height())));
+    window->move(frame.topLeft());
+}
+
+void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
+{
+    window->setFixedSize(px(widthTwips), px(heightTwips));
+}
+
+void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (titleBar == TitleBar::Standard)
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+}
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+                 int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    place(label, left, top, width, height);
+    return label;
+}
+
+PictureBox::PictureBox(const QString &path, QWidget *parent)
+    : QWidget(parent)
+{
+    if (path.endsWith(QLatin1String(".svg"))) {
+        m_svg = new QSvgRenderer(path, this);
+        m_size = m_svg->defaultSize();
+    } else {
+        m_bitmap = QPixmap(path);
+        m_size = m_bitmap.deviceIndependentSize().toSize();
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_svg)
+        m_svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
+    else
+        painter.drawPixmap(0, 0, m_bitmap);
+}
+
+std::array<LineSpec, 8> shadowedBox(int left, int top, int right, int bottom)
+{
+    constexpr int kShadow = 120;
+    return {{
+        {left - kShadow, top + kShadow, left, top + kShadow, 1},
+        {left - kShadow, bottom + kShadow, left - kShadow, top + kShadow, 1},
+        {right - kShadow, bottom + kShadow, right - kShadow, bottom, 1},
+        {left, bottom, right, bottom, 2},
+        {left - kShadow, bottom + kShadow, right - kShadow, bottom + kShadow, 1},
+        {left, bottom, left, top, 2},
+        {left, top, right, top, 2},
+        {right, bottom, right, top, 2},
+    }};
+}
+
+Line::Line(const LineSpec &spec, QWidget *parent)
+    : QWidget(parent)
+    , m_width(spec.widthPixels)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint from(px(spec.x1), px(spec.y1));
+    const QPoint to(px(spec.x2), px(spec.y2));
+    // Room for the pen on every side of the line.
+    const QRect bounds = QRect(from, to).normalized().adjusted(-m_width, -m_width, m_width, m_width);
+    setGeometry(bounds);
+    m_line = QLine(from - bounds.topLeft(), to - bounds.topLeft());
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(systemColour(SystemColour::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(m_line);
 }
 
 ImageList::ImageList(QSize imageSize, QColor maskColour)

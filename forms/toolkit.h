@@ -10,14 +10,18 @@
 #include <QLabel>
 #include <QList>
 #include <QPalette>
+#include <QPixmap>
+#include <QPointer>
 #include <QSize>
 #include <QToolBar>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <span>
 
 class QAction;
+class QSvgRenderer;
 class QKeyEvent;
 class QWidget;
 
@@ -73,8 +77,83 @@ using MessageSink = std::function<void(const QString &prompt)>;
 // closing never ends the program by itself.
 void runModal(QWidget *window);
 
-// Centres a top-level window on the screen of `anchor` (or the primary screen).
+// Centres a top-level window over `anchor` (where it is or was last shown), or on the
+// primary screen, keeping it on the screen.
 void centre(QWidget *window, const QWidget *anchor = nullptr);
+
+enum class TitleBar {
+    Standard, // title, close box; no sizing border, no maximize button
+    None // a thin border only
+};
+
+// Gives a top-level window its fixed client area (in twips) and its kind of frame.
+void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
+void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton = false);
+
+// The one program-wide instance of a window class, created on first use. Every window
+// deletes itself when closed, so the next use builds it afresh from its design.
+template<typename Window> Window *instance()
+{
+    static QPointer<Window> window;
+    if (!window) {
+        window = new Window;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return window;
+}
+
+// A label with its object name at a design rectangle in twips.
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+                 int height);
+
+// A picture drawn unscaled from the top-left corner and clipped to the box, as the
+// design's picture boxes and image controls show them. SVG pictures stay crisp.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QString &path, QWidget *parent);
+    QSize pictureSize() const { return m_size; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer *m_svg = nullptr;
+    QPixmap m_bitmap;
+    QSize m_size;
+};
+
+// A straight line between two points given in twips, in the window-text colour.
+struct LineSpec
+{
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+    int widthPixels;
+};
+
+// Line1 .. Line8 of a box (corners in twips, 2 pixels wide) with a 1-pixel shadow
+// 120 twips to its lower left, drawn only where it lies outside the box.
+std::array<LineSpec, 8> shadowedBox(int left, int top, int right, int bottom);
+
+class Line : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Line(const LineSpec &spec, QWidget *parent);
+    QLine line() const { return m_line.translated(pos()); } // in the parent, in pixels
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLine m_line; // in this widget's coordinates
+    int m_width;
+};
 
 // Images of one size, numbered from 1. Pictures are drawn; bitmaps get their mask colour
 // drawn transparent.
@@ -150,6 +229,22 @@ bool startCalculator();
 // The character code a key press delivers, as the design's key handlers see it (13 for
 // Enter and Return); 0 for a key that delivers no character.
 int keyAscii(const QKeyEvent *event);
+
+} // namespace toolkit
+
+namespace toolkit {
+
+// Creates the window's line members (named "Line1", "Line2", ...) from their specs.
+template<typename Window, std::size_t N>
+void addLines(Window *window, QWidget *parent, const std::array<Line * Window::*, N> &members,
+              const std::array<LineSpec, N> &specs)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        auto *line = new Line(specs[i], parent);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        window->*members[i] = line;
+    }
+}
 
 } // namespace toolkit
 

@@ -1,6 +1,7 @@
 // The converter window as a user drives it: keys, clicks, menus, toolbar and messages.
 #include "fakecalculator.h"
 #include "form1.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -353,8 +354,10 @@ private slots:
         QVERIFY(owner);
         QCOMPARE(owner->title(), menu);
 
-        // The exit command would end the test run; its route is checked on its own below.
-        if (action == QLatin1String("mnufileexit"))
+        // Windows and the end of the program have tests of their own; here only the route counts.
+        const bool runsCommand
+            = action == QLatin1String("mnutoolscalc") || action == QLatin1String("mnuhelphow");
+        if (!runsCommand)
             QObject::disconnect(item, &QAction::triggered, h.form.get(), nullptr);
         FakeCalculator calculator;
         QSignalSpy triggered(item, &QAction::triggered);
@@ -449,6 +452,7 @@ private slots:
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->toolTip(), tooltip);
         QVERIFY(!button->icon().isNull());
+        QCOMPARE(toolbar->buttons().size(), 6); // no button leads to the warranty
         QCOMPARE(toolbar->widgetForAction(button)->size(), QSize(54, 36));
     }
 
@@ -521,6 +525,66 @@ private slots:
         QCOMPARE(seenTitle, QStringLiteral("Spoonwise II"));
         QCOMPARE(seenIcon, QMessageBox::NoIcon);
         QCOMPARE(seenButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void reference_windows_open_and_the_main_window_returns_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("mainStaysVisible");
+        QTest::addColumn<QString>("closeButton"); // empty: closed by its frame
+        QTest::newRow("about_menu") << "menu:mnufileabout"
+                                    << "Form0" << false << "Exit";
+        QTest::newRow("about_toolbar_frame") << "toolbar:AboutScreen"
+                                             << "Form0" << false << "";
+        QTest::newRow("about_key") << "key:Ctrl+A"
+                                   << "Form0" << false << "Exit";
+        QTest::newRow("formulas_key") << "key:Ctrl+F"
+                                      << "Form2" << false << "Exit";
+        QTest::newRow("formulas_toolbar_frame") << "toolbar:Formulas"
+                                                << "Form2" << false << "";
+        QTest::newRow("warranty_key") << "key:Ctrl+W"
+                                      << "Form5" << false << "command1";
+        QTest::newRow("warranty_menu_frame") << "menu:mnuregwarrant"
+                                             << "Form5" << false << "";
+        QTest::newRow("fractions_toolbar") << "toolbar:Decimals"
+                                           << "Form6" << true << "";
+        QTest::newRow("fractions_key") << "key:Ctrl+D"
+                                       << "Form6" << true << "";
+    }
+
+    void reference_windows_open_and_the_main_window_returns()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, window);
+        QFETCH(bool, mainStaysVisible);
+        QFETCH(QString, closeButton);
+        Harness h;
+        h.enter("1", "Cup");
+        h.form->Command1_Click();
+        const QStringList before = h.results();
+        bool shown = false;
+        whenShown(window, [&](QWidget *opened) {
+            shown = true;
+            QCOMPARE(h.form->isVisible(), mainStaysVisible);
+            QCOMPARE(QApplication::activeModalWidget(), opened);
+            if (closeButton.isEmpty())
+                opened->close();
+            else
+                child<QPushButton>(opened, closeButton)->click();
+        });
+        const QString how = route.section(QLatin1Char(':'), 0, 0), what = route.section(QLatin1Char(':'), 1);
+        if (how == QLatin1String("menu"))
+            h.find<QAction>(what)->trigger();
+        else if (how == QLatin1String("key"))
+            QTest::keySequence(h.edit("txtenter"), QKeySequence(what));
+        else
+            h.find<toolkit::KeyedToolBar>("Toolbar1")->button(what)->trigger();
+        QVERIFY(shown);
+        QVERIFY(h.form->isVisible());
+        QCOMPARE(h.results(), before);
+        QCOMPARE(h.text("txtenter"), QStringLiteral("1"));
+        QCOMPARE(h.combo()->currentText(), QStringLiteral("Cup"));
     }
 
     void exit_closes_the_window_and_ends_the_program()

@@ -1,0 +1,66 @@
+#include "form0.h"
+
+#include "maker.h"
+#include "toolkit.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using toolkit::Face;
+
+Form0::Form0(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form0"));
+    toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setFixedClientArea(this, 4650, 3540);
+    toolkit::setBackground(this, toolkit::kLightGrey);
+    setFont(toolkit::font(Face::MsSansSerif, 8.25));
+
+    const QFont heading = toolkit::font(Face::TimesNewRoman, 18, true);
+    Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("ABOUT"), 1560, 0, 1815, 375);
+    Label1->setFont(heading);
+    toolkit::setForeground(Label1, QColor(255, 0, 0));
+    Label3 = toolkit::addLabel(this, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 480, 600, 3855, 390);
+    Label3->setFont(heading);
+    toolkit::setForeground(Label3, QColor(0, 0, 255));
+    toolkit::addLines<Form0, 8>(this, this,
+                                {&Form0::Line1, &Form0::Line2, &Form0::Line3, &Form0::Line4, &Form0::Line5,
+                                 &Form0::Line6, &Form0::Line7, &Form0::Line8},
+                                toolkit::shadowedBox(240, 480, 4560, 1080));
+
+    mypic = new toolkit::PictureBox(QStringLiteral(":/pictures/photo.jpg"), this);
+    mypic->setObjectName(QStringLiteral("mypic"));
+    toolkit::place(mypic, 240, 1320, 1575, 1695);
+    mypic->setToolTip(QStringLiteral("Programmer"));
+    mypic->setFocusPolicy(Qt::StrongFocus);
+
+    Label2 = toolkit::addLabel(this, "Label2", QStringLiteral("Version 2.0 Released 3/1/99"), 2160, 1560,
+                               2415, 495);
+    Label4
+        = toolkit::addLabel(this, "Label4", QStringLiteral("Written By: Brindlemoor"), 2160, 1920, 2295, 495);
+
+    Picture1 = new toolkit::PictureBox(QStringLiteral(":/pictures/info.svg"), this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    toolkit::place(Picture1, 2280, 2400, 615, 495);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+
+    Exit = new QPushButton(QStringLiteral("&OK"), this);
+    Exit->setObjectName(QStringLiteral("Exit"));
+    toolkit::place(Exit, 3120, 2520, 1095, 375);
+    Exit->setToolTip(QStringLiteral("Done with this screen"));
+    Exit->setAutoDefault(true); // Enter presses it while it has the focus
+    connect(Exit, &QPushButton::clicked, this, &Form0::Exit_Click);
+
+    Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 240, 3120, 2655, 255);
+
+    toolkit::setTabOrder({Exit, mypic, Picture1});
+    Exit->setFocus();
+}
+
+Form0::~Form0() = default;
+
+void Form0::Exit_Click()
+{
+    close();
+}

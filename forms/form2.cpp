@@ -1,0 +1,110 @@
+#include "form2.h"
+
+#include "maker.h"
+#include "toolkit.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <array>
+#include <span>
+
+using toolkit::Face;
+
+namespace {
+
+constexpr std::array<const char *, 12> kMeasureItems = {
+    "measure",
+    "",
+    "1ml slightly less than 1/4 teaspoon",
+    "2ml slighely less than 1/2 teaspoon",
+    "5ml 1 teaspoon",
+    "15ml 1 tablespoon",
+    "25ml 1 tablespoon plus 2 teaspoons",
+    "50ml 1/4 cup minus 2 teaspoons",
+    "125ml 1/2 cup plus 1 1/2 teaspoons",
+    "250ml 1 cup plus 1 tablespoon",
+    "500ml 1 pint plus 2 tablespoons",
+    "1 l (1000ml) 1 quart plus 1/4 cup",
+};
+
+constexpr std::array<const char *, 7> kWeightItems = {
+    "weight",
+    "",
+    "30g 1 ounce plus a large pinch",
+    "125g 1/4 pound plus 1/4 ounce",
+    "250g 1/2 pound plus less than an ounce",
+    "500g 1 pound plus 1 2/3 ounces",
+    "1kg 2 pounds plus about 3 1/2 ounces",
+};
+
+// The blanks push "Formulas" onto the banner's second line.
+const QString kBanner
+    = QStringLiteral("Conversion") + QString(51, QLatin1Char(' ')) + QStringLiteral("Formulas");
+
+QListWidget *addList(QWidget *parent, const char *name, std::span<const char *const> items, int top)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    toolkit::place(list, 240, top, 3135, 870);
+    list->setSortingEnabled(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const char *item : items)
+        list->addItem(QString::fromUtf8(item));
+    return list;
+}
+
+} // namespace
+
+Form2::Form2(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setFixedClientArea(this, 3870, 5025);
+    setFont(toolkit::font(Face::MsSansSerif, 8.25));
+
+    Label1 = toolkit::addLabel(this, "Label1", kBanner, 960, 0, 3375, 855);
+    Label1->setWordWrap(true);
+    Label1->setFont(toolkit::font(Face::Impact, 18));
+    toolkit::setForeground(Label1, QColor(255, 0, 0));
+
+    Image1 = new toolkit::PictureBox(QStringLiteral(":/pictures/times.svg"), this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    toolkit::place(Image1, 240, 120, 480, 480);
+    Image2 = new toolkit::PictureBox(QStringLiteral(":/pictures/divide.svg"), this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    toolkit::place(Image2, 720, 600, 480, 480);
+
+    Frame1 = new QGroupBox(QStringLiteral("Other Formulas"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    toolkit::place(Frame1, 120, 1080, 3615, 3375);
+    Frame1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
+    Measure = addList(Frame1, "Measure", kMeasureItems, 480);
+    Weight = addList(Frame1, "Weight", kWeightItems, 2040);
+    for (QListWidget *list : {Measure, Weight})
+        list->setFont(font()); // the window's font, not the frame's bold caption
+
+    Exit = new QPushButton(QStringLiteral("&Done"), this);
+    Exit->setObjectName(QStringLiteral("Exit"));
+    toolkit::place(Exit, 2520, 4560, 1215, 375);
+    Exit->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
+    Exit->setToolTip(QStringLiteral("Click to close this screen."));
+    Exit->setAutoDefault(true);
+    connect(Exit, &QPushButton::clicked, this, &Form2::Exit_Click);
+
+    Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 120, 4680, 2535, 255);
+
+    toolkit::setTabOrder({Exit, Measure, Weight});
+    Exit->setFocus();
+}
+
+Form2::~Form2() = default;
+
+void Form2::Exit_Click()
+{
+    close();
+}

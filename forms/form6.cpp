@@ -1,0 +1,85 @@
+#include "form6.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include <array>
+
+using toolkit::Face;
+using toolkit::px;
+
+namespace {
+
+constexpr std::array<toolkit::ToolbarEntry, 1> kToolbarEntries = {{
+    {toolkit::ToolbarEntry::Style::Button, "Done", "Done", "Done/ Close", 1},
+}};
+
+// Tab stops every eight average characters, so the two columns fit the narrow box.
+constexpr int kTabStopCharacters = 8;
+
+} // namespace
+
+QString Form6::designTable()
+{
+    return QStringLiteral("Fraction\tDecimal\t\r\n"
+                          "1/8\t.125\r\n"
+                          "1/4\t.250\r\n"
+                          "1/3\t.333\r\n"
+                          "1/2\t.500\r\n"
+                          "2/3\t.667\r\n"
+                          "3/4\t.750\r\n"
+                          "1\"\t1.00\r\n");
+}
+
+Form6::Form6(QWidget *parent)
+    : QMainWindow(parent)
+    , ImageList1(QSize(32, 32))
+{
+    setObjectName(QStringLiteral("Form6"));
+    toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+
+    mnuhide = menuBar()->addAction(QStringLiteral("&Hide"));
+    mnuhide->setObjectName(QStringLiteral("mnuhide"));
+    connect(mnuhide, &QAction::triggered, this, &Form6::mnuhide_Click);
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(px(2145), px(3555));
+    toolkit::setBackground(client, toolkit::systemColour(toolkit::SystemColour::InactiveTitleBarText));
+    setCentralWidget(client);
+
+    ImageList1.add(QStringLiteral(":/pictures/wastebin.svg"));
+    Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(585), px(780)), client);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    toolkit::place(Toolbar1, 0, 0, 2145, 870);
+    Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25));
+    toolkit::setBackground(Toolbar1, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    connect(Toolbar1, &toolkit::KeyedToolBar::buttonClick, this, &Form6::Toolbar1_ButtonClick);
+
+    Text1 = new QPlainTextEdit(client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    toolkit::place(Text1, 120, 1080, 1815, 2175);
+    Text1->setFont(toolkit::font(Face::MsSansSerif, 9.75));
+    Text1->setTabStopDistance(Text1->fontMetrics().averageCharWidth() * kTabStopCharacters);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setPlainText(designTable());
+    toolkit::setBackground(Text1, toolkit::systemColour(toolkit::SystemColour::InactiveBorder));
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Text1->setFocus();
+}
+
+Form6::~Form6() = default;
+
+void Form6::mnuhide_Click()
+{
+    close();
+}
+
+void Form6::Toolbar1_ButtonClick(QAction *Button)
+{
+    if (toolkit::KeyedToolBar::key(Button) == QLatin1String("Done"))
+        mnuhide_Click();
+}
