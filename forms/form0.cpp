@@ -16,6 +16,7 @@ Form0::Form0(QWidget *parent)
     toolkit::setFixedClientArea(this, 4650, 3540);
     toolkit::setBackground(this, toolkit::kLightGrey);
     setFont(toolkit::font(Face::MsSansSerif, 8.25));
+    setAccessibleName(QStringLiteral("ABOUT")); // the untitled window goes by its heading
 
     const QFont heading = toolkit::font(Face::TimesNewRoman, 18, true);
     Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("ABOUT"), 1560, 0, 1815, 375);
@@ -34,6 +35,7 @@ Form0::Form0(QWidget *parent)
     toolkit::place(mypic, 240, 1320, 1575, 1695);
     mypic->setToolTip(QStringLiteral("Programmer"));
     mypic->setFocusPolicy(Qt::StrongFocus);
+    mypic->setAccessibleName(mypic->toolTip());
 
     Label2 = toolkit::addLabel(this, "Label2", QStringLiteral("Version 2.0 Released 3/1/99"), 2160, 1560,
                                2415, 495);
@@ -44,6 +46,7 @@ Form0::Form0(QWidget *parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     toolkit::place(Picture1, 2280, 2400, 615, 495);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Information"));
 
     Exit = new QPushButton(QStringLiteral("&OK"), this);
     Exit->setObjectName(QStringLiteral("Exit"));

@@ -196,6 +196,7 @@ void Form1::buildEntryFrame()
     toolkit::place(txtenter, 240, 480, 1935, 285);
     txtenter->setToolTip(QStringLiteral("Enter the Ammount you want converted here."));
     Label4->setBuddy(txtenter);
+    txtenter->setAccessibleName(Label4->text().trimmed());
 
     Label5 = new QLabel(QStringLiteral("Make Selection Here"), Frame2);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -213,6 +214,7 @@ void Form1::buildEntryFrame()
     Combo1->setCurrentIndex(0);
     Combo1->setToolTip(QStringLiteral("Click Here to Select Measurement to Convert."));
     Label5->setBuddy(Combo1);
+    Combo1->setAccessibleName(Label5->text());
 }
 
 void Form1::buildResultFrames()
@@ -260,6 +262,7 @@ void Form1::buildResultFrames()
         auto *box = new QLineEdit(frame);
         box->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         toolkit::place(box, 120, 240, 975, 285);
+        box->setAccessibleName(frame->title()); // read out as the unit it shows
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus); // out of the tab order, but selectable and copyable
         toolkit::setBackground(box, toolkit::kLightGrey);

@@ -54,6 +54,7 @@ QListWidget *addList(QWidget *parent, const char *name, std::span<const char *co
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char *item : items)
         list->addItem(QString::fromUtf8(item));
+    list->setAccessibleName(list->item(0)->text()); // its heading item
     return list;
 }
 
@@ -69,6 +70,7 @@ Form2::Form2(QWidget *parent)
 
     Label1 = toolkit::addLabel(this, "Label1", kBanner, 960, 0, 3375, 855);
     Label1->setWordWrap(true);
+    setAccessibleName(kBanner.simplified()); // the untitled window goes by its banner
     Label1->setFont(toolkit::font(Face::Impact, 18));
     toolkit::setForeground(Label1, QColor(255, 0, 0));
 
@@ -77,6 +79,8 @@ Form2::Form2(QWidget *parent)
     toolkit::place(Image1, 240, 120, 480, 480);
     Image2 = new toolkit::PictureBox(QStringLiteral(":/pictures/divide.svg"), this);
     Image2->setObjectName(QStringLiteral("Image2"));
+    Image1->setAccessibleName(QStringLiteral("Multiplication sign"));
+    Image2->setAccessibleName(QStringLiteral("Division sign"));
     toolkit::place(Image2, 720, 600, 480, 480);
 
     Frame1 = new QGroupBox(QStringLiteral("Other Formulas"), this);

@@ -21,6 +21,7 @@ Form4::Form4(QWidget *parent)
     Picture1 = new toolkit::PictureBox(QStringLiteral(":/pictures/logo.svg"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     toolkit::place(Picture1, -120, 0, 4800, 3600);
+    Picture1->setAccessibleName(QStringLiteral("%1 logo").arg(QString::fromUtf8(maker::kName)));
 
     Label6
         = toolkit::addLabel(Picture1, "Label6", QString::fromUtf8(maker::kNoticeLine), 1320, 120, 2295, 255);
@@ -29,6 +30,7 @@ Form4::Form4(QWidget *parent)
         = toolkit::addLabel(Picture1, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 600, 480, 3855, 390);
     Label3->setFont(toolkit::font(Face::TimesNewRoman, 18, true));
     toolkit::setForeground(Label3, QColor(255, 0, 0));
+    setAccessibleName(Label3->text().simplified()); // the untitled window goes by the product name
     Label1 = toolkit::addLabel(Picture1, "Label1", QStringLiteral("Version 2.0"), 1920, 2520, 975, 255);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
     toolkit::addLines<Form4, 8>(this, Picture1,

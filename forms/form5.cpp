@@ -64,6 +64,7 @@ Form5::Form5(QWidget *parent)
     text1->setObjectName(QStringLiteral("text1"));
     toolkit::place(text1, 120, 840, 6135, 4455);
     text1->setPlainText(disclaimer());
+    text1->setAccessibleName(Label1->text());
     text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -65,6 +65,10 @@ Form6::Form6(QWidget *parent)
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setPlainText(designTable());
+    // The untitled window and its table go by the table's heading line.
+    const QString heading = designTable().section(QLatin1Char('\r'), 0, 0).simplified();
+    setAccessibleName(heading);
+    Text1->setAccessibleName(heading);
     toolkit::setBackground(Text1, toolkit::systemColour(toolkit::SystemColour::InactiveBorder));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);

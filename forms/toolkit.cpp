@@ -1,5 +1,6 @@
 #include "toolkit.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
@@ -98,6 +99,49 @@ protected:
 private:
     QWidget *m_window;
 };
+
+class ClickableLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ClickableLabelAccessible(ClickableLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString own = QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name && own.isEmpty() ? static_cast<QLabel *>(widget())->text() : own;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            emit static_cast<ClickableLabel *>(widget())->clicked();
+    }
+};
+
+// How screen readers see the toolkit's own widgets: pictures as graphics, the framing lines
+// as separators, the clickable label as text with a press action.
+QAccessibleInterface *toolkitAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
+        return new ClickableLabelAccessible(static_cast<ClickableLabel *>(object));
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (className == QLatin1String(Line::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
+    return nullptr;
+}
+
+void installAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(toolkitAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
 
 } // namespace
 
@@ -213,6 +257,7 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int lef
 PictureBox::PictureBox(const QString &path, QWidget *parent)
     : QWidget(parent)
 {
+    installAccessibleFactory();
     if (path.endsWith(QLatin1String(".svg"))) {
         m_svg = new QSvgRenderer(path, this);
         m_size = m_svg->defaultSize();
@@ -231,7 +276,7 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, m_bitmap);
 }
 
-std::array<LineSpec, 8> shadowedBox(int left, int top, int right, int bottom)
+std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom)
 {
     constexpr int kShadow = 120;
     return {{
@@ -246,13 +291,14 @@ std::array<LineSpec, 8> shadowedBox(int left, int top, int right, int bottom)
     }};
 }
 
-Line::Line(const LineSpec &spec, QWidget *parent)
+Line::Line(const LineEnds &ends, QWidget *parent)
     : QWidget(parent)
-    , m_width(spec.widthPixels)
+    , m_width(ends.widthPixels)
 {
+    installAccessibleFactory();
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QPoint from(px(spec.x1), px(spec.y1));
-    const QPoint to(px(spec.x2), px(spec.y2));
+    const QPoint from(px(ends.x1), px(ends.y1));
+    const QPoint to(px(ends.x2), px(ends.y2));
     // Room for the pen on every side of the line.
     const QRect bounds = QRect(from, to).normalized().adjusted(-m_width, -m_width, m_width, m_width);
     setGeometry(bounds);
@@ -337,6 +383,12 @@ QList<QAction *> KeyedToolBar::buttons() const
             result.append(action);
     }
     return result;
+}
+
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    installAccessibleFactory();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -126,7 +126,7 @@ private:
 };
 
 // A straight line between two points given in twips, in the window-text colour.
-struct LineSpec
+struct LineEnds
 {
     int x1;
     int y1;
@@ -137,14 +137,14 @@ struct LineSpec
 
 // Line1 .. Line8 of a box (corners in twips, 2 pixels wide) with a 1-pixel shadow
 // 120 twips to its lower left, drawn only where it lies outside the box.
-std::array<LineSpec, 8> shadowedBox(int left, int top, int right, int bottom);
+std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom);
 
 class Line : public QWidget
 {
     Q_OBJECT
 
 public:
-    Line(const LineSpec &spec, QWidget *parent);
+    Line(const LineEnds &ends, QWidget *parent);
     QLine line() const { return m_line.translated(pos()); } // in the parent, in pixels
 
 protected:
@@ -202,13 +202,14 @@ signals:
     void buttonClick(QAction *button);
 };
 
-// A label that reports a click.
+// A label that reports a click. Screen readers get a press action for it, since a label
+// never takes the keyboard focus.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    ClickableLabel(const QString &text, QWidget *parent);
 
 signals:
     void clicked();
@@ -234,13 +235,13 @@ int keyAscii(const QKeyEvent *event);
 
 namespace toolkit {
 
-// Creates the window's line members (named "Line1", "Line2", ...) from their specs.
+// Creates the window's line members (named "Line1", "Line2", ...) from their end points.
 template<typename Window, std::size_t N>
 void addLines(Window *window, QWidget *parent, const std::array<Line * Window::*, N> &members,
-              const std::array<LineSpec, N> &specs)
+              const std::array<LineEnds, N> &ends)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        auto *line = new Line(specs[i], parent);
+        auto *line = new Line(ends[i], parent);
         line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
         window->*members[i] = line;
     }

@@ -1,0 +1,105 @@
+// What the window tests share: the windows, the Qt pieces they drive, a way into windows
+// that run their own modal loop, and a stand-in desktop calculator.
+#ifndef SPOONWISE_TESTS_WIDGETTEST_H
+#define SPOONWISE_TESTS_WIDGETTEST_H
+
+#include "form0.h"
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "toolkit.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+template<typename T = QWidget> T *child(const QWidget *window, const QString &name)
+{
+    return window->findChild<T *>(name);
+}
+
+// The texts the named controls show, joined by '|': "Label1,Exit" -> "ABOUT|&OK".
+inline QString texts(const QWidget *window, const QString &names)
+{
+    QStringList shown;
+    for (const QString &name : names.split(',')) {
+        const QObject *control = child<QObject>(window, name);
+        shown << control->property(control->inherits("QComboBox") ? "currentText" : "text").toString();
+    }
+    return shown.join('|');
+}
+
+// Runs the application's own event loop, where closing the last window ends the program;
+// 0 when something ended it, 1 when nothing did within ten seconds.
+inline int runUntilTheProgramEnds()
+{
+    QTimer timeout;
+    QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    timeout.start(10000);
+    return QCoreApplication::exec();
+}
+
+// Runs `act` on the visible top-level window with this object name as soon as it shows,
+// from inside the modal loop that shows it.
+inline void whenShown(const QString &name, std::function<void(QWidget *)> act)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, name, act] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == name && window->isVisible()) {
+                poll->deleteLater();
+                poll->stop();
+                return act(window);
+            }
+        }
+    });
+    poll->start(5);
+}
+
+// A stand-in desktop calculator (or none) first on PATH for one test; counts its starts.
+class FakeCalculator
+{
+public:
+    enum Presence { Installed, Missing };
+    explicit FakeCalculator(Presence presence = Installed)
+        : m_oldPath(qgetenv("PATH"))
+    {
+        QFile script(m_dir.filePath(QStringLiteral("xcalc")));
+        if (presence == Installed && script.open(QIODevice::WriteOnly)) {
+            script.write("#!/bin/sh\necho started >> '" + log().toLocal8Bit() + "'\n");
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", m_dir.path().toLocal8Bit());
+    }
+    ~FakeCalculator() { qputenv("PATH", m_oldPath); }
+    Q_DISABLE_COPY_MOVE(FakeCalculator)
+
+    int starts() const
+    {
+        QFile file(log());
+        return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count('\n')) : 0;
+    }
+
+private:
+    QString log() const { return m_dir.filePath(QStringLiteral("starts.log")); }
+
+    QTemporaryDir m_dir;
+    QByteArray m_oldPath;
+};
+
+#endif // SPOONWISE_TESTS_WIDGETTEST_H
