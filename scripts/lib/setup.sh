@@ -12,7 +12,7 @@ SPOONWISE_PACKAGES=(
     clang-format clang lld libclang-rt-14-dev
     fonts-liberation fonts-liberation2
     xvfb xauth imagemagick xdotool time
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 missing_packages() {
