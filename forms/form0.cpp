@@ -48,11 +48,8 @@ Form0::Form0(QWidget *parent)
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Information"));
 
-    Exit = new QPushButton(QStringLiteral("&OK"), this);
-    Exit->setObjectName(QStringLiteral("Exit"));
-    toolkit::place(Exit, 3120, 2520, 1095, 375);
-    Exit->setToolTip(QStringLiteral("Done with this screen"));
-    Exit->setAutoDefault(true); // Enter presses it while it has the focus
+    Exit = toolkit::addButton(this, "Exit", QStringLiteral("&OK"), QStringLiteral("Done with this screen"),
+                              3120, 2520, 1095, 375);
     connect(Exit, &QPushButton::clicked, this, &Form0::Exit_Click);
 
     Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 240, 3120, 2655, 255);

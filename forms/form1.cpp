@@ -158,13 +158,10 @@ void Form1::buildConverter(QWidget *client)
     buildResultFrames();
     buildEntryFrame();
 
-    Command1 = new QPushButton(QStringLiteral("&Calculate"), Frame1);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    toolkit::place(Command1, 2040, 3480, 1935, 495);
+    Command1 = toolkit::addButton(Frame1, "Command1", QStringLiteral("&Calculate"),
+                                  QStringLiteral("Click here to calculate your Conversions."), 2040, 3480,
+                                  1935, 495);
     Command1->setFont(toolkit::font(Face::MsSansSerif, 12, true));
-    Command1->setToolTip(QStringLiteral("Click here to calculate your Conversions."));
-    // Not the window's default button, but Enter presses it while it has the focus.
-    Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
     Label6 = new toolkit::ClickableLabel(text(maker::kNoticeLine), client);

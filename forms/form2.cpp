@@ -92,12 +92,9 @@ Form2::Form2(QWidget *parent)
     for (QListWidget *list : {Measure, Weight})
         list->setFont(font()); // the window's font, not the frame's bold caption
 
-    Exit = new QPushButton(QStringLiteral("&Done"), this);
-    Exit->setObjectName(QStringLiteral("Exit"));
-    toolkit::place(Exit, 2520, 4560, 1215, 375);
+    Exit = toolkit::addButton(this, "Exit", QStringLiteral("&Done"),
+                              QStringLiteral("Click to close this screen."), 2520, 4560, 1215, 375);
     Exit->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
-    Exit->setToolTip(QStringLiteral("Click to close this screen."));
-    Exit->setAutoDefault(true);
     connect(Exit, &QPushButton::clicked, this, &Form2::Exit_Click);
 
     Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 120, 4680, 2535, 255);

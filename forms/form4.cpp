@@ -38,12 +38,9 @@ Form4::Form4(QWidget *parent)
                                  &Form4::Line6, &Form4::Line7, &Form4::Line8},
                                 toolkit::shadowedBox(240, 360, 4560, 960));
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), Picture1);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    toolkit::place(Command1, 1920, 3000, 975, 375);
+    Command1 = toolkit::addButton(Picture1, "Command1", QStringLiteral("&OK"),
+                                  QStringLiteral("Click to goto Spoonwise II"), 1920, 3000, 975, 375);
     Command1->setFont(toolkit::font(Face::MsSansSerif, 9.75, true));
-    Command1->setToolTip(QStringLiteral("Click to goto Spoonwise II"));
-    Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     // The picture is the window's background, so the focus starts on the button.
     Command1->setFocus();

@@ -73,10 +73,7 @@ Form5::Form5(QWidget *parent)
     text1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text1->setTabChangesFocus(true);
 
-    command1 = new QPushButton(QStringLiteral("OK"), this);
-    command1->setObjectName(QStringLiteral("command1"));
-    toolkit::place(command1, 5160, 5400, 1095, 375);
-    command1->setAutoDefault(true);
+    command1 = toolkit::addButton(this, "command1", QStringLiteral("OK"), QString(), 5160, 5400, 1095, 375);
     connect(command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
     Label2 = toolkit::addLabel(this, "Label2", QString::fromUtf8(maker::kNoticeLine), 120, 5520, 2415, 255);

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -252,6 +253,17 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int lef
     label->setObjectName(QString::fromLatin1(name));
     place(label, left, top, width, height);
     return label;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
+                       int left, int top, int width, int height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    place(button, left, top, width, height);
+    button->setToolTip(toolTip);
+    button->setAutoDefault(true);
+    return button;
 }
 
 PictureBox::PictureBox(const QString &path, QWidget *parent)

@@ -21,6 +21,7 @@
 #include <span>
 
 class QAction;
+class QPushButton;
 class QSvgRenderer;
 class QKeyEvent;
 class QWidget;
@@ -105,6 +106,11 @@ template<typename Window> Window *instance()
 // A label with its object name at a design rectangle in twips.
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
                  int height);
+
+// A command button with its object name and tooltip at a design rectangle in twips. Enter
+// presses it while it has the focus, as Space does; no button is a window's default.
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
+                       int left, int top, int width, int height);
 
 // A picture drawn unscaled from the top-left corner and clipped to the box, as the
 // design's picture boxes and image controls show them. SVG pictures stay crisp.
