@@ -298,6 +298,7 @@ QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuI
 {
     QMenu *menu = menuBar()->addMenu(text(title));
     menu->setObjectName(text(name));
+    menu->setAccessibleName(menu->title().remove(QLatin1Char('&'))); // the open menu goes by its title
     for (const MenuItem &item : items) {
         QAction *action = menu->addAction(text(item.caption));
         action->setObjectName(text(item.name));
