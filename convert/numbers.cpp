@@ -36,49 +36,10 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
-// The plain ASCII form of a scanned number ("-1234.5e-6") for std::from_chars; ordinary
-// lengths stay on the stack.
-class AsciiNumber
-{
-public:
-    void push(char c) { append(std::string_view(&c, 1)); }
-
-    void append(std::string_view text)
-    {
-        if (m_large.empty() && m_size + text.size() <= m_small.size()) {
-            std::copy(text.begin(), text.end(), m_small.begin() + static_cast<std::ptrdiff_t>(m_size));
-            m_size += text.size();
-            return;
-        }
-        if (m_large.empty())
-            m_large.assign(m_small.data(), m_size);
-        m_large.append(text);
-    }
-
-    std::size_t size() const { return view().size(); }
-
-    void truncate(std::size_t size)
-    {
-        if (m_large.empty())
-            m_size = size;
-        else
-            m_large.resize(size);
-    }
-
-    std::string_view view() const
-    {
-        return m_large.empty() ? std::string_view(m_small.data(), m_size) : std::string_view(m_large);
-    }
-
-private:
-    std::array<char, 64> m_small;
-    std::size_t m_size = 0;
-    std::string m_large;
-};
-
+// A scanned number in the plain ASCII form that std::from_chars reads ("-1234.5e-6").
 struct ScannedNumber
 {
-    AsciiNumber ascii;
+    std::string ascii;
     std::size_t mantissaDigits = 0;
 };
 
@@ -107,7 +68,7 @@ public:
     }
 
     // Appends the run of digits at the current position; returns how many there were.
-    std::size_t takeDigits(AsciiNumber &out)
+    std::size_t takeDigits(std::string &out)
     {
         const std::size_t start = m_pos;
         while (!atEnd() && isDigit(m_text[m_pos]))
@@ -123,27 +84,27 @@ public:
         return count;
     }
 
-    void scanSign(AsciiNumber &out)
+    void scanSign(std::string &out)
     {
         if (consume("-"))
-            out.push('-');
+            out.push_back('-');
         else
             consume("+");
     }
 
     // An exponent with at least one digit, or nothing consumed at all.
-    void scanExponent(AsciiNumber &out)
+    void scanExponent(std::string &out)
     {
         if (atEnd() || (m_text[m_pos] != 'e' && m_text[m_pos] != 'E'))
             return;
         const std::size_t position = m_pos;
         const std::size_t size = out.size();
         ++m_pos;
-        out.push('e');
+        out.push_back('e');
         scanSign(out);
         if (takeDigits(out) == 0) {
             m_pos = position;
-            out.truncate(size);
+            out.resize(size);
         }
     }
 
@@ -178,7 +139,7 @@ bool scanStrict(std::string_view text, const NumberFormat &format, ScannedNumber
     if (!scanGroupedInteger(scanner, format, number))
         return false;
     if (scanner.consume(format.decimalSeparator)) {
-        number.ascii.push('.');
+        number.ascii.push_back('.');
         scanner.takeMantissaDigits(number);
     }
     if (number.mantissaDigits == 0)
@@ -195,7 +156,7 @@ void scanLeading(std::string_view text, const NumberFormat &format, ScannedNumbe
     scanner.scanSign(number.ascii);
     scanner.takeMantissaDigits(number);
     if (scanner.consume(".") || scanner.consume(format.decimalSeparator)) {
-        number.ascii.push('.');
+        number.ascii.push_back('.');
         scanner.takeMantissaDigits(number);
     }
     if (number.mantissaDigits > 0)
@@ -318,7 +279,7 @@ std::optional<double> readStrict(std::string_view text, const NumberFormat &form
     ScannedNumber number;
     if (!scanStrict(text, format, number))
         return std::nullopt;
-    const double value = toDouble(number.ascii.view());
+    const double value = toDouble(number.ascii);
     if (std::isinf(value))
         return std::nullopt;
     return value;
@@ -346,7 +307,7 @@ double readLeading(std::string_view text, const NumberFormat &format)
 {
     ScannedNumber number;
     scanLeading(text, format, number);
-    return number.mantissaDigits > 0 ? toDouble(number.ascii.view()) : 0.0;
+    return number.mantissaDigits > 0 ? toDouble(number.ascii) : 0.0;
 }
 
 DisplayFormat displayFormatFor(double value)
