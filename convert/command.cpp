@@ -6,12 +6,6 @@ namespace convert {
 
 namespace {
 
-constexpr std::string_view kEmptyAmountPrompt = "Please enter a number";
-constexpr std::string_view kInvalidAmountPrompt = "That is an invalid Character,You must enter a number";
-constexpr std::string_view kEmptyUnitPrompt
-    = "Please Make a selection in the 'Select & Enter here Combo box' pull down menu";
-constexpr std::string_view kTooLargePrompt = "That number is too large to convert";
-
 // Lower case on purpose: it names no unit, so a run that needed it converts nothing.
 constexpr std::string_view kUnitSubstitute = "teaspoon";
 

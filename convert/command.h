@@ -11,6 +11,14 @@
 
 namespace convert {
 
+// The command's messages, shown exactly as written (no blank after the comma, no full stops).
+inline constexpr std::string_view kEmptyAmountPrompt = "Please enter a number";
+inline constexpr std::string_view kInvalidAmountPrompt
+    = "That is an invalid Character,You must enter a number";
+inline constexpr std::string_view kEmptyUnitPrompt
+    = "Please Make a selection in the 'Select & Enter here Combo box' pull down menu";
+inline constexpr std::string_view kTooLargePrompt = "That number is too large to convert";
+
 // What the command needs of the converter window.
 class ConverterForm
 {

@@ -57,6 +57,15 @@ inline constexpr std::array<UnitInfo, kUnitCount> kUnits = {{
     {Unit::Liters, "Liters", "txtliter"},
 }};
 
+// Rows in the order of Unit, so that kUnits[indexOf(unit)] describes the unit.
+static_assert([] {
+    for (std::size_t i = 0; i < kUnitCount; ++i) {
+        if (indexOf(kUnits[i].unit) != i)
+            return false;
+    }
+    return indexOf(Unit::Liters) + 1 == kUnitCount;
+}());
+
 constexpr std::string_view unitText(Unit unit)
 {
     return kUnits[indexOf(unit)].text;
