@@ -2,8 +2,8 @@
 //   f<digit>  pick the regional format    e<text>  type an amount    u<text>  type a unit
 //   U<a-k>    pick a unit list item       b<a-k><text>  set a result box    r  calculate
 // Every command is checked against what it promises, then run again with nothing changed.
+#include "engine_support.h"
 #include "memory_form.h"
-#include "test_support.h"
 
 #include <algorithm>
 
@@ -50,15 +50,15 @@ void calculate(MemoryForm &form, const NumberFormat &format)
         if (tooLarge(form))
             FUZZ_CHECK(now == old);
         else if (unit || isNumeric(old, format))
-            FUZZ_CHECK(testsupport::hasAnyDisplayShape(now, format));
+            FUZZ_CHECK(enginesupport::hasAnyDisplayShape(now, format));
         else
             FUZZ_CHECK(now == old);
     }
     // The unit's own box shows the amount itself.
     if (unit && !tooLarge(form)) {
         const std::string &own = form.results[indexOf(*unit)];
-        const int decimals = testsupport::hasDisplayShape(own, 2, format) ? 2 : 4;
-        FUZZ_CHECK(testsupport::showsValue(own, decimals, *readStrict(form.entry, format), format));
+        const int decimals = enginesupport::hasDisplayShape(own, 2, format) ? 2 : 4;
+        FUZZ_CHECK(enginesupport::showsValue(own, decimals, *readStrict(form.entry, format), format));
     }
 }
 
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     std::string_view input(reinterpret_cast<const char *>(data), size);
     MemoryForm form;
-    const NumberFormat *format = &testsupport::kFormats[0];
+    const NumberFormat *format = &enginesupport::kFormats[0];
     int commands = 0;
     while (!input.empty() && commands < kMaxCommands) {
         const std::size_t end = std::min(input.find('\n'), input.size());
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::string_view arg = line.empty() ? line : line.substr(1);
         switch (line.empty() ? ' ' : line[0]) {
         case 'f':
-            format = &testsupport::formatFor(arg.empty() ? '0' : arg[0]);
+            format = &enginesupport::formatFor(arg.empty() ? '0' : arg[0]);
             break;
         case 'e':
             form.entry = arg;

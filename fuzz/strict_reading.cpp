@@ -2,7 +2,7 @@
 // with readStrict(), both agree with a second reading of the same grammar, what is read is
 // finite, blanks around the text change nothing, and the general text of the value reads
 // back as its 15 significant digits.
-#include "test_support.h"
+#include "engine_support.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const convert::NumberFormat &format = testsupport::formatFor(static_cast<char>(data[0]));
+    const convert::NumberFormat &format = enginesupport::formatFor(static_cast<char>(data[0]));
     const std::string_view text(reinterpret_cast<const char *>(data) + 1, size - 1);
 
     const auto value = convert::readStrict(text, format);
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     FUZZ_CHECK(std::isfinite(*value));
 
-    const double expected = testsupport::roundTo15Digits(*value);
+    const double expected = enginesupport::roundTo15Digits(*value);
     const auto again = convert::readStrict(convert::generalText(*value, format), format);
     // Just below the largest double, the 15 digits themselves are beyond the range.
     if (std::isinf(expected))

@@ -1,5 +1,5 @@
 // The eleven conversion chains, checked on the texts they write before any display pass.
-#include "test_support.h"
+#include "engine_support.h"
 #include "units.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace {
 
 using namespace convert;
 using enum convert::Unit;
-using testsupport::kDotComma;
+using enginesupport::kDotComma;
 
 struct ChainCase
 {

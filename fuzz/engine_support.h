@@ -1,7 +1,7 @@
 // What the engine's tests and fuzz targets share: regional formats of real locales, the
 // 15-digit reference rounding and the display shape check.
-#ifndef SPOONWISE_TESTS_TEST_SUPPORT_H
-#define SPOONWISE_TESTS_TEST_SUPPORT_H
+#ifndef SPOONWISE_FUZZ_ENGINE_SUPPORT_H
+#define SPOONWISE_FUZZ_ENGINE_SUPPORT_H
 
 #include "numbers.h"
 
@@ -23,7 +23,7 @@
         }                                                                                                    \
     } while (false)
 
-namespace testsupport {
+namespace enginesupport {
 
 using convert::NumberFormat;
 
@@ -34,7 +34,7 @@ inline const NumberFormat kDotRightQuote {".", "\u2019"}; // de_CH
 inline const NumberFormat kCommaNarrowSpace {",", "\u202F"}; // fr_FR
 inline const NumberFormat kCommaNoBreakSpace {",", "\u00A0"}; // ru_RU, pl_PL
 
-// The above, and multi-byte separators, one that is also a blank, and none.
+// The above, then no grouping, a separator that is also a blank, and the Arabic pair.
 inline const std::array<NumberFormat, 10> kFormats = {{
     kDotComma,
     kCommaDot,
@@ -127,6 +127,6 @@ inline bool showsValue(std::string_view text, int decimals, double value, const 
     return shown && std::fabs(*shown - value) <= tolerance;
 }
 
-} // namespace testsupport
+} // namespace enginesupport
 
-#endif // SPOONWISE_TESTS_TEST_SUPPORT_H
+#endif // SPOONWISE_FUZZ_ENGINE_SUPPORT_H
