@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -12,10 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QWidget>
@@ -416,22 +413,6 @@ void giveShortcutsPriority(QWidget *window)
     const auto widgets = window->findChildren<QWidget *>();
     for (QWidget *widget : widgets)
         widget->installEventFilter(filter);
-}
-
-bool startCalculator()
-{
-    static constexpr std::array<const char *, 7> kDesktopCalculators = {
-        "gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk", "galculator", "mate-calc", "xcalc",
-    };
-    const QString windowsCalculator = QStringLiteral("C:\\windows\\calc.EXE");
-    if (QFileInfo::exists(windowsCalculator))
-        return QProcess::startDetached(windowsCalculator, {});
-    for (const char *name : kDesktopCalculators) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return true;
-    }
-    return false;
 }
 
 int keyAscii(const QKeyEvent *event)

@@ -228,11 +228,6 @@ protected:
 // (a line edit takes Ctrl+A, Ctrl+C, Ctrl+E, ... for editing).
 void giveShortcutsPriority(QWidget *window);
 
-// Starts the desktop's calculator as a separate process, one more per call: the fixed
-// Windows path where it exists, otherwise the first known calculator on PATH. False when
-// none could be started.
-bool startCalculator();
-
 // The character code a key press delivers, as the design's key handlers see it (13 for
 // Enter and Return); 0 for a key that delivers no character.
 int keyAscii(const QKeyEvent *event);
