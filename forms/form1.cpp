@@ -377,7 +377,7 @@ template<typename Window> void Form1::showWithMainHidden()
     hide();
     Window *window = toolkit::instance<Window>();
     toolkit::centre(window, this);
-    toolkit::runModal(window);
+    toolkit::runModal(window, this);
     show();
 }
 
@@ -402,7 +402,7 @@ void Form1::mnutoolsdecimals_Click()
 {
     Form6 *window = toolkit::instance<Form6>();
     toolkit::centre(window, this);
-    toolkit::runModal(window);
+    toolkit::runModal(window, this);
 }
 
 void Form1::mnutoolscalc_Click()

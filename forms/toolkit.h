@@ -75,11 +75,13 @@ using MessageSink = std::function<void(const QString &prompt)>;
 
 // Shows a top-level window application-modal and returns once it has been closed. The
 // window is deleted on close, so the next opening builds it afresh from its design; its
-// closing never ends the program by itself.
-void runModal(QWidget *window);
+// closing never ends the program by itself. Given an owner, the window becomes its transient
+// child: a window manager keeps it over the owner and lists the program once.
+void runModal(QWidget *window, QWidget *owner = nullptr);
 
-// Centres a top-level window over `anchor` (where it is or was last shown), or on the
-// primary screen, keeping it on the screen.
+// Centres a top-level window, frame included, over `anchor` (where it is or was last shown),
+// or on the primary screen, keeping it on the screen. A frame not yet drawn is taken to be as
+// wide as the anchor's.
 void centre(QWidget *window, const QWidget *anchor = nullptr);
 
 enum class TitleBar {
