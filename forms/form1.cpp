@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +19,9 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 using toolkit::Face;
 using toolkit::px;
@@ -56,6 +59,30 @@ QString text(const char *utf8)
 convert::NumberFormat numberFormatOf(const QLocale &locale)
 {
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+// Starts a calculator as a separate process, one more per call; false when none could be
+// started.
+bool startCalculator()
+{
+#ifdef Q_OS_WIN
+    return QProcess::startDetached(QStringLiteral("C:\\windows\\calc.EXE"), {});
+#else
+    static constexpr std::array<const char *, 7> kDesktopCalculators = {
+        "gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk", "galculator", "mate-calc", "xcalc",
+    };
+    // An empty or relative PATH entry would mean the current folder, whose files are never run.
+    QStringList folders = qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    folders.removeIf([](const QString &folder) { return QDir::isRelativePath(folder); });
+    if (folders.isEmpty())
+        return false; // findExecutable() would fall back to PATH itself
+    for (const char *name : kDesktopCalculators) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name), folders);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return true;
+    }
+    return false;
+#endif
 }
 
 } // namespace
@@ -350,7 +377,7 @@ template<typename Window> void Form1::showWithMainHidden()
     hide();
     Window *window = toolkit::instance<Window>();
     toolkit::centre(window, this);
-    toolkit::runModal(window);
+    toolkit::runModal(window, this);
     show();
 }
 
@@ -375,12 +402,12 @@ void Form1::mnutoolsdecimals_Click()
 {
     Form6 *window = toolkit::instance<Form6>();
     toolkit::centre(window, this);
-    toolkit::runModal(window);
+    toolkit::runModal(window, this);
 }
 
 void Form1::mnutoolscalc_Click()
 {
-    if (!toolkit::startCalculator())
+    if (!startCalculator())
         message(QStringLiteral("The calculator could not be started"));
 }
 

@@ -4,18 +4,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QWidget>
@@ -144,6 +142,15 @@ void installAccessibleFactory()
     Q_UNUSED(installed)
 }
 
+// The window manager's frame around a window; none before it has been framed.
+QMargins frameMargins(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
 } // namespace
 
 void place(QWidget *widget, int left, int top, int width, int height)
@@ -202,8 +209,12 @@ void showMessageBox(QWidget *parent, const QString &prompt)
     box.exec();
 }
 
-void runModal(QWidget *window)
+void runModal(QWidget *window, QWidget *owner)
 {
+    // Still a window of its own. Qt names the owner to an X11 window manager only for a
+    // dialog-type window (WM_TRANSIENT_FOR).
+    if (owner)
+        window->setParent(owner, (window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Closing it while the main window is hidden must not look like the program's last window closing.
     window->setAttribute(Qt::WA_QuitOnClose, false);
@@ -219,16 +230,23 @@ void centre(QWidget *window, const QWidget *anchor)
     const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // A main window takes its fixed size from its layout, which settles it only when shown.
+    window->ensurePolished();
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    const bool anchorPlaced = anchor && anchor->testAttribute(Qt::WA_WState_Created);
+    QMargins margins = frameMargins(window);
+    if (margins.isNull() && anchorPlaced)
+        margins = frameMargins(anchor);
     const QRect available = screen->availableGeometry();
-    const QRect area
-        = anchor && anchor->testAttribute(Qt::WA_WState_Created) ? anchor->frameGeometry() : available;
-    QRect frame(QPoint(), window->frameGeometry().size());
+    const QRect area = anchorPlaced ? anchor->frameGeometry() : available;
+    QRect frame = QRect(QPoint(), window->size()).marginsAdded(margins);
     frame.moveCenter(area.center());
     frame.moveLeft(std::clamp(frame.left(), available.left(),
                               std::max(available.left(), available.right() - frame.width())));
     frame.moveTop(std::clamp(frame.top(), available.top(),
                              std::max(available.top(), available.bottom() - frame.height())));
-    window->move(frame.topLeft());
+    window->move(frame.topLeft()); // a window's position is its frame's
 }
 
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
@@ -416,22 +434,6 @@ void giveShortcutsPriority(QWidget *window)
     const auto widgets = window->findChildren<QWidget *>();
     for (QWidget *widget : widgets)
         widget->installEventFilter(filter);
-}
-
-bool startCalculator()
-{
-    static constexpr std::array<const char *, 7> kDesktopCalculators = {
-        "gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk", "galculator", "mate-calc", "xcalc",
-    };
-    const QString windowsCalculator = QStringLiteral("C:\\windows\\calc.EXE");
-    if (QFileInfo::exists(windowsCalculator))
-        return QProcess::startDetached(windowsCalculator, {});
-    for (const char *name : kDesktopCalculators) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return true;
-    }
-    return false;
 }
 
 int keyAscii(const QKeyEvent *event)

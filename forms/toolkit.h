@@ -75,11 +75,13 @@ using MessageSink = std::function<void(const QString &prompt)>;
 
 // Shows a top-level window application-modal and returns once it has been closed. The
 // window is deleted on close, so the next opening builds it afresh from its design; its
-// closing never ends the program by itself.
-void runModal(QWidget *window);
+// closing never ends the program by itself. Given an owner, the window becomes its transient
+// child: a window manager keeps it over the owner and lists the program once.
+void runModal(QWidget *window, QWidget *owner = nullptr);
 
-// Centres a top-level window over `anchor` (where it is or was last shown), or on the
-// primary screen, keeping it on the screen.
+// Centres a top-level window, frame included, over `anchor` (where it is or was last shown),
+// or on the primary screen, keeping it on the screen. A frame not yet drawn is taken to be as
+// wide as the anchor's.
 void centre(QWidget *window, const QWidget *anchor = nullptr);
 
 enum class TitleBar {
@@ -227,11 +229,6 @@ protected:
 // Lets a window's shortcuts win over the keys that its text boxes claim for themselves
 // (a line edit takes Ctrl+A, Ctrl+C, Ctrl+E, ... for editing).
 void giveShortcutsPriority(QWidget *window);
-
-// Starts the desktop's calculator as a separate process, one more per call: the fixed
-// Windows path where it exists, otherwise the first known calculator on PATH. False when
-// none could be started.
-bool startCalculator();
 
 // The character code a key press delivers, as the design's key handlers see it (13 for
 // Enter and Return); 0 for a key that delivers no character.

@@ -12,6 +12,7 @@ SPOONWISE_PACKAGES=(
     clang-format clang lld libclang-rt-14-dev
     fonts-liberation fonts-liberation2
     xvfb xauth imagemagick xdotool time
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi qt6-gtk-platformtheme
     desktop-file-utils appstream dpkg-dev file groff-base
 )
 

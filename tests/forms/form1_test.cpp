@@ -195,12 +195,12 @@ private slots:
         {
             FakeCalculator calculator;
             QTest::keySequence(entry, QKeySequence("Ctrl+C"));
-            h.form->mnutoolscalc_Click();
+            h.find<QAction>("mnutoolscalc")->trigger();
             QTRY_COMPARE(calculator.starts(), 2); // one more calculator each time
         }
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
         FakeCalculator none(FakeCalculator::Missing);
-        h.form->mnutoolscalc_Click();
+        h.find<QAction>("mnutoolscalc")->trigger();
         QCOMPARE(h.messages,
                  QStringList({kHowTo + " | 0 | Teaspoon",
                               "I hate 4-letter Words, Cook, Iron, Wash, and Dust | 0 | Teaspoon",

@@ -8,6 +8,40 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The title and main windows open centred on the screen, every other window centred over the
+    // main window, wherever it was moved to, hidden or not, and kept over it as its transient.
+    void windows_open_centred_and_stay_over_the_main_window()
+    {
+        // A frame not yet drawn has no known width: it may put a window off by half of it.
+        const auto centredOn = [](const QWidget *window, QPoint centre) {
+            return (window->frameGeometry().center() - centre).manhattanLength() <= 4;
+        };
+        const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QPointer<Form4> title = toolkit::instance<Form4>();
+        toolkit::centre(title); // as the program starts
+        title->show();
+        QVERIFY(QTest::qWaitForWindowExposed(title) && centredOn(title, screenCentre));
+        child<QPushButton>(title, "Command1")->click();
+        QPointer<Form1> main = toolkit::instance<Form1>();
+        QVERIFY(QTest::qWaitForWindowExposed(main) && centredOn(main, screenCentre));
+        main->move(main->pos() + QPoint(-120, 60));
+        for (const auto &[command, window] : {std::pair("mnufileabout", "Form0"),
+                                              {"mnutoolsformula", "Form2"},
+                                              {"mnutoolsdecimals", "Form6"},
+                                              {"mnuregwarrant", "Form5"}}) {
+            bool placed = false;
+            whenShown(window, [&](QWidget *opened) {
+                placed = QTest::qWaitForWindowExposed(opened)
+                    && centredOn(opened, main->frameGeometry().center())
+                    && opened->windowHandle()->transientParent() == main->windowHandle();
+                opened->close();
+            });
+            child<QAction>(main, command)->trigger();
+            QVERIFY2(placed && main->isVisible(), window);
+        }
+        delete main;
+    }
+
     void title_window_shows_logo_name_and_version()
     {
         Form4 title;

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -71,22 +72,32 @@ inline void whenShown(const QString &name, std::function<void(QWidget *)> act)
     poll->start(5);
 }
 
-// A stand-in desktop calculator (or none) first on PATH for one test; counts its starts.
+// A stand-in desktop calculator (or none) on PATH for one test; counts its starts. PATH also
+// names the current folder (".", and an empty entry), which holds decoys that must never run:
+// a file named like the Windows calculator and an executable named like a desktop one.
 class FakeCalculator
 {
 public:
     enum Presence { Installed, Missing };
     explicit FakeCalculator(Presence presence = Installed)
         : m_oldPath(qgetenv("PATH"))
+        , m_oldFolder(QDir::currentPath())
     {
-        QFile script(m_dir.filePath(QStringLiteral("xcalc")));
-        if (presence == Installed && script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\necho started >> '" + log().toLocal8Bit() + "'\n");
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        qputenv("PATH", m_dir.path().toLocal8Bit());
+        if (presence == Installed)
+            addScript(m_dir.filePath(QStringLiteral("xcalc")),
+                      "echo started >> '" + log().toLocal8Bit() + "'");
+        QDir(m_dir.path()).mkdir(QStringLiteral("here"));
+        for (const QString &decoy :
+             {QStringLiteral("C:\\windows\\calc.EXE"), QStringLiteral("gnome-calculator")})
+            addScript(m_dir.filePath(QStringLiteral("here/") + decoy), "");
+        QDir::setCurrent(m_dir.filePath(QStringLiteral("here")));
+        qputenv("PATH", ".::" + m_dir.path().toLocal8Bit());
     }
-    ~FakeCalculator() { qputenv("PATH", m_oldPath); }
+    ~FakeCalculator()
+    {
+        qputenv("PATH", m_oldPath);
+        QDir::setCurrent(m_oldFolder);
+    }
     Q_DISABLE_COPY_MOVE(FakeCalculator)
 
     int starts() const
@@ -97,9 +108,18 @@ public:
 
 private:
     QString log() const { return m_dir.filePath(QStringLiteral("starts.log")); }
+    static void addScript(const QString &path, const QByteArray &command)
+    {
+        QFile script(path);
+        if (script.open(QIODevice::WriteOnly)) {
+            script.write("#!/bin/sh\n" + command + "\n");
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
 
     QTemporaryDir m_dir;
     QByteArray m_oldPath;
+    QString m_oldFolder;
 };
 
 #endif // SPOONWISE_TESTS_WIDGETTEST_H
