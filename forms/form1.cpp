@@ -70,14 +70,11 @@ public:
     }
 
     std::string entryText() const override { return m_form.txtenter->text().toStdString(); }
-    void setEntryText(std::string_view value) override { m_form.txtenter->setText(fromUtf8(value)); }
+    void setEntryText(std::string_view value) override { write(m_form.txtenter, value); }
     std::string unitText() const override { return m_form.Combo1->currentText().toStdString(); }
-    void setUnitText(std::string_view value) override { m_form.Combo1->setEditText(fromUtf8(value)); }
+    void setUnitText(std::string_view value) override { write(m_form.Combo1->lineEdit(), value); }
     std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
-    void setResultText(convert::Unit box, std::string_view value) override
-    {
-        resultBox(box)->setText(fromUtf8(value));
-    }
+    void setResultText(convert::Unit box, std::string_view value) override { write(resultBox(box), value); }
     void showMessage(std::string_view prompt) override { m_form.message(fromUtf8(prompt)); }
 
 private:
@@ -86,6 +83,13 @@ private:
         return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
     }
     QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
+    // A box too narrow for its text shows the start of it, where a long number begins; left at
+    // the end, "1,000,000.00" would read ",000,000.00".
+    static void write(QLineEdit *box, std::string_view value)
+    {
+        box->setText(fromUtf8(value));
+        box->setCursorPosition(0);
+    }
 
     Form1 &m_form;
 };
