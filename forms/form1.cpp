@@ -118,6 +118,9 @@ Form1::Form1(QWidget *parent)
     auto *client = new QWidget(this);
     client->setFont(toolkit::font(Face::MsSansSerif, 12)); // the menus keep the desktop's font
     client->setFixedSize(px(6255), px(5550));
+    // Drawn on fixed light grey, the converter keeps the classic system colours that go with
+    // it; the menu bar keeps the desktop's.
+    client->setPalette(toolkit::classicPalette());
     toolkit::setBackground(client, toolkit::kLightGrey);
     setCentralWidget(client);
 
@@ -146,7 +149,7 @@ void Form1::buildToolbar(QWidget *client)
     Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(810), px(540)), client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     toolkit::place(Toolbar1, 0, 0, 6255, 630);
-    toolkit::setBackground(Toolbar1, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    toolkit::setBackground(Toolbar1, toolkit::systemColour(Toolbar1, toolkit::SystemColour::ButtonFace));
     Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25)); // the toolbar's own default, not the window's
     connect(Toolbar1, &toolkit::KeyedToolBar::buttonClick, this, &Form1::Toolbar1_ButtonClick);
 }
@@ -173,8 +176,8 @@ void Form1::buildConverter(QWidget *client)
     toolkit::place(Label6, 120, 5280, 2535, 255);
     Label6->setFont(toolkit::font(Face::MsSansSerif, 8.25));
     Label6->setToolTip(text(maker::kEmail));
-    toolkit::setBackground(Label6, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
-    toolkit::setForeground(Label6, toolkit::systemColour(toolkit::SystemColour::ButtonText));
+    toolkit::setBackground(Label6, toolkit::systemColour(Label6, toolkit::SystemColour::ButtonFace));
+    toolkit::setForeground(Label6, toolkit::systemColour(Label6, toolkit::SystemColour::ButtonText));
     connect(Label6, &toolkit::ClickableLabel::clicked, this, &Form1::Label6_Click);
 }
 
@@ -184,8 +187,8 @@ void Form1::buildEntryFrame()
     Frame2 = new QGroupBox(Frame1);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     toolkit::place(Frame2, 1800, 1320, 2415, 1695);
-    toolkit::setBackground(Frame2, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
-    toolkit::setForeground(Frame2, toolkit::systemColour(toolkit::SystemColour::ButtonText));
+    toolkit::setBackground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonFace));
+    toolkit::setForeground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonText));
     Frame2->setFont(boxFont);
 
     Label4 = new QLabel(QStringLiteral("   Enter Number Here"), Frame2);
@@ -248,8 +251,8 @@ void Form1::buildResultFrames()
     }};
 
     const QFont boxFont = toolkit::font(Face::MsSansSerif, 8.25, true);
-    const QColor frameFace = toolkit::systemColour(toolkit::SystemColour::ButtonFace);
-    const QColor frameText = toolkit::systemColour(toolkit::SystemColour::ButtonText);
+    const QColor frameFace = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonFace);
+    const QColor frameText = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonText);
     for (const ResultFrame &entry : kResultFrames) {
         auto *frame = new QGroupBox(text(entry.caption), Frame1);
         frame->setObjectName(text(entry.frameName));
@@ -267,7 +270,7 @@ void Form1::buildResultFrames()
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus); // out of the tab order, but selectable and copyable
         toolkit::setBackground(box, toolkit::kLightGrey);
-        toolkit::setForeground(box, entry.ink == Ink::American ? QColor(255, 0, 0) : QColor(0, 0, 255));
+        toolkit::setInk(box, entry.ink == Ink::American ? QColor(255, 0, 0) : QColor(0, 0, 255));
         this->*entry.box = box;
         m_resultBoxes[convert::indexOf(entry.unit)] = box;
     }

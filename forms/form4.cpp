@@ -15,6 +15,7 @@ Form4::Form4(QWidget *parent)
     setObjectName(QStringLiteral("Form4"));
     toolkit::setTitleBar(this, toolkit::TitleBar::None);
     toolkit::setFixedClientArea(this, 4575, 3555);
+    setPalette(toolkit::classicPalette()); // its texts and lines are drawn for the light logo
 
     // The logo covers the window and holds every other control; it starts 8 pixels to the
     // left, so its leftmost columns are cut off.
@@ -29,7 +30,7 @@ Form4::Form4(QWidget *parent)
     Label3
         = toolkit::addLabel(Picture1, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 600, 480, 3855, 390);
     Label3->setFont(toolkit::font(Face::TimesNewRoman, 18, true));
-    toolkit::setForeground(Label3, QColor(255, 0, 0));
+    toolkit::setInk(Label3, QColor(255, 0, 0));
     setAccessibleName(Label3->text().simplified()); // the untitled window goes by the product name
     Label1 = toolkit::addLabel(Picture1, "Label1", QStringLiteral("Version 2.0"), 1920, 2520, 975, 255);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));

@@ -1,13 +1,16 @@
 #include "toolkit.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QImage>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace toolkit {
 
@@ -29,6 +33,10 @@ namespace {
 
 // The width of an empty gap between toolbar buttons, in pixels.
 constexpr int kSeparatorWidth = 8;
+
+// The layers of a sign picture: drawn in the text colour, and as drawn under it.
+const QString kInk = QStringLiteral("ink");
+const QString kShadow = QStringLiteral("shadow");
 
 struct FaceInfo
 {
@@ -58,6 +66,105 @@ constexpr std::array<ColourRole, 6> kSystemColours = {{
     {QPalette::Inactive, QPalette::Button}, // InactiveTitleBarText
     {QPalette::Inactive, QPalette::Window}, // InactiveBorder
 }};
+
+// WCAG AA: the lowest contrast of a text against what is behind it.
+constexpr double kReadableContrast = 4.5;
+
+// The relative luminance of a colour, as the WCAG contrast ratio uses it (0 black, 1 white).
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+// The luminances behind a text, from the darkest to the lightest.
+struct Backdrop
+{
+    double darkest = 1;
+    double lightest = 0;
+
+    void add(const QColor &colour)
+    {
+        const double value = luminance(colour);
+        darkest = std::min(darkest, value);
+        lightest = std::max(lightest, value);
+    }
+    // The contrast against the least distinct part of the backdrop.
+    double contrast(const QColor &ink) const
+    {
+        const double value = luminance(ink);
+        if (value <= darkest)
+            return (darkest + 0.05) / (value + 0.05);
+        if (value >= lightest)
+            return (value + 0.05) / (lightest + 0.05);
+        return 1;
+    }
+};
+
+// The picture under `widget`, drawn without the controls on it.
+void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget)
+{
+    QImage drawn(picture->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    picture->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QRect under = QRect(widget->mapTo(picture, QPoint()), widget->size()) & drawn.rect();
+    for (int y = under.top(); y <= under.bottom(); ++y) {
+        for (int x = under.left(); x <= under.right(); ++x)
+            backdrop.add(drawn.pixelColor(x, y));
+    }
+}
+
+// What a widget's text is drawn on: a text box's base, else the widget's own background if it
+// fills it, that of the first ancestor that does (a window always does) or the picture under it.
+Backdrop backdropOf(QWidget *widget)
+{
+    Backdrop backdrop;
+    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)) {
+        backdrop.add(widget->palette().color(QPalette::Base));
+        return backdrop;
+    }
+    for (QWidget *under = widget; under; under = under->parentWidget()) {
+        if (under != widget && qobject_cast<PictureBox *>(under)) {
+            addPictureUnder(backdrop, under, widget);
+            break;
+        }
+        if (under->autoFillBackground() || under->isWindow()) {
+            backdrop.add(under->palette().color(under->backgroundRole()));
+            break;
+        }
+    }
+    return backdrop;
+}
+
+// The colour of the ink's hue and saturation whose lightness is nearest to the ink's among
+// those that read on the backdrop; the most readable one when none does.
+QColor readableInk(const QColor &ink, const Backdrop &backdrop)
+{
+    if (backdrop.contrast(ink) >= kReadableContrast)
+        return ink;
+    constexpr int kSteps = 256;
+    const float hue = std::max(ink.hslHueF(), 0.0f); // an achromatic ink has no hue (-1)
+    QColor best = ink;
+    float bestDistance = 2;
+    double bestContrast = backdrop.contrast(ink);
+    for (int step = 0; step <= kSteps; ++step) {
+        const float lightness = static_cast<float>(step) / kSteps;
+        const QColor candidate = QColor::fromHslF(hue, ink.hslSaturationF(), lightness, ink.alphaF());
+        const double contrast = backdrop.contrast(candidate);
+        const float distance = std::abs(lightness - ink.lightnessF());
+        const bool readable = contrast >= kReadableContrast;
+        if ((readable && distance < bestDistance)
+            || (bestContrast < kReadableContrast && contrast > bestContrast)) {
+            best = candidate;
+            bestContrast = contrast;
+            bestDistance = readable ? distance : bestDistance;
+        }
+    }
+    return best;
+}
 
 // Whether each design face is installed, looked up once.
 bool designFaceInstalled(Face face)
@@ -173,16 +280,41 @@ QFont font(Face face, qreal pointSize, bool bold)
     return result;
 }
 
-QColor systemColour(SystemColour colour)
+QColor systemColour(const QWidget *widget, SystemColour colour)
 {
     const ColourRole &entry = kSystemColours[static_cast<std::size_t>(colour)];
-    return QApplication::palette().color(entry.group, entry.role);
+    return widget->palette().color(entry.group, entry.role);
+}
+
+QPalette classicPalette()
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor grey(128, 128, 128);
+    // Window text, button face, 3-D light, 3-D shadow, mid, text, bright text, base, window.
+    QPalette classic(black, kLightGrey, white, grey, QColor(160, 160, 160), black, white, white, kLightGrey);
+    classic.setColor(QPalette::Midlight, QColor(223, 223, 223));
+    classic.setColor(QPalette::Shadow, black);
+    classic.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    classic.setColor(QPalette::HighlightedText, white);
+    classic.setColor(QPalette::Link, QColor(0, 0, 255));
+    classic.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    classic.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
+    classic.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    classic.setColor(QPalette::ToolTipText, black);
+    classic.setColor(QPalette::PlaceholderText, grey);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        classic.setColor(QPalette::Disabled, role, grey);
+    return classic;
 }
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
+    // A scroll area's text is drawn on its viewport, which paints its own role.
+    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        palette.setColor(area->viewport()->backgroundRole(), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -192,6 +324,11 @@ void setForeground(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(widget->foregroundRole(), colour);
     widget->setPalette(palette);
+}
+
+void setInk(QWidget *widget, const QColor &ink)
+{
+    setForeground(widget, readableInk(ink, backdropOf(widget)));
 }
 
 void showMessageBox(QWidget *parent, const QString &prompt)
@@ -282,10 +419,37 @@ PictureBox::PictureBox(const QString &path, QWidget *parent)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_svg)
-        m_svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
-    else
+    if (!m_svg) {
         painter.drawPixmap(0, 0, m_bitmap);
+        return;
+    }
+    if (!m_svg->elementExists(kInk)) {
+        m_svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
+        return;
+    }
+    renderLayer(&painter, kShadow);
+    // The ink alone, then coloured where it covers, keeping its smoothed edges.
+    QImage ink(size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    ink.setDevicePixelRatio(devicePixelRatio());
+    ink.fill(Qt::transparent);
+    QPainter inkPainter(&ink);
+    renderLayer(&inkPainter, kInk);
+    inkPainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    inkPainter.fillRect(rect(), palette().color(foregroundRole()));
+    inkPainter.end();
+    painter.drawImage(0, 0, ink);
+}
+
+// Draws one layer of the SVG where it lies in the whole picture.
+void PictureBox::renderLayer(QPainter *painter, const QString &layer) const
+{
+    if (!m_svg->elementExists(layer))
+        return;
+    const QRectF view = m_svg->viewBoxF();
+    QTransform toBox = QTransform::fromTranslate(-view.left(), -view.top());
+    toBox *= QTransform::fromScale(m_size.width() / view.width(), m_size.height() / view.height());
+    const QTransform placed = m_svg->transformForElement(layer) * toBox;
+    m_svg->render(painter, layer, placed.mapRect(m_svg->boundsOnElement(layer)));
 }
 
 std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom)
@@ -320,7 +484,7 @@ Line::Line(const LineEnds &ends, QWidget *parent)
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(systemColour(SystemColour::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(m_line);
 }
 

@@ -59,13 +59,25 @@ enum class SystemColour {
     InactiveBorder,
 };
 
-QColor systemColour(SystemColour colour);
+// A system colour as the widget's palette gives it: the desktop's, or the classic one below.
+QColor systemColour(const QWidget *widget, SystemColour colour);
+
+// The classic light system colours (black text, grey button faces, white boxes, navy
+// selection). Windows drawn on fixed light colours keep them under any desktop theme, so
+// that every system-coloured text there stays dark on the light colour it was drawn for.
+QPalette classicPalette();
 
 // The design's light grey, used as window colour and as the image mask colour.
 inline const QColor kLightGrey(192, 192, 192);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);
+
+// Gives a widget a fixed text colour that reads at a contrast of 4.5:1 at least on what is
+// behind it: its own background (a text box's base), the first ancestor that fills its
+// background, or the picture it sits on. A colour that does not reach it keeps its hue and
+// takes the nearest lightness that does; pure red on light grey becomes a darker red.
+void setInk(QWidget *widget, const QColor &ink);
 
 // A modal box with the prompt, an OK button, no icon and the application title. Returns
 // when the user has closed it.
@@ -113,7 +125,9 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
                        int left, int top, int width, int height);
 
 // A picture drawn unscaled from the top-left corner and clipped to the box, as the
-// design's picture boxes and image controls show them. SVG pictures stay crisp.
+// design's picture boxes and image controls show them. SVG pictures stay crisp. An SVG sign
+// with a layer "ink" is drawn like text: the ink in the widget's text colour, over its layer
+// "shadow" as drawn, so that it reads on any window background.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -126,12 +140,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void renderLayer(QPainter *painter, const QString &layer) const;
+
     QSvgRenderer *m_svg = nullptr;
     QPixmap m_bitmap;
     QSize m_size;
 };
 
-// A straight line between two points given in twips, in the window-text colour.
+// A straight line between two points given in twips, in its palette's window-text colour.
 struct LineEnds
 {
     int x1;

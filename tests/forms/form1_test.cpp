@@ -93,13 +93,13 @@ private slots:
         QVERIFY(!(h.form->windowFlags() & Qt::WindowMaximizeButtonHint));
 
         // Each box sits in its unit's frame (the accessibility test reads the captions), read-only and
-        // out of the tab chain; American units in red, metric ones in blue, on the window's grey.
+        // out of the tab chain; American units in a red, metric ones in a blue, on the window's grey.
         for (const QString &name : kResultBoxes) {
             QLineEdit *box = h.edit(name);
             const bool metric = QStringList({"txtml", "txtcl", "txtdl", "txtliter"}).contains(name);
             QVERIFY(qobject_cast<QGroupBox *>(box->parentWidget()) && box->isReadOnly());
             QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
-            QCOMPARE(box->palette().color(QPalette::Text), metric ? QColor(0, 0, 255) : QColor(255, 0, 0));
+            QCOMPARE(box->palette().color(QPalette::Text).hslHue(), metric ? 240 : 0);
             QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 192, 192));
         }
     }

@@ -15,7 +15,7 @@ private slots:
         QCOMPARE(title.size(), QSize(305, 237));
         QCOMPARE(child(&title, "Picture1")->geometry(), QRect(-8, 0, 320, 240));
         QCOMPARE(texts(&title, "Label3,Label1,Command1"), "Spoonwise II   \u00AE|Version 2.0|&OK");
-        QCOMPARE(child(&title, "Label3")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(child(&title, "Label3")->palette().color(QPalette::WindowText).hslHue(), 0); // a red
         QVERIFY(!child(&title, "Label1")->autoFillBackground()); // the logo shows through
         QCOMPARE(child<toolkit::Line>(&title, "Line7")->line(),
                  QLine(16, 24, 304, 24)); // top of the name box
