@@ -13,6 +13,7 @@ Form0::Form0(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form0"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setNoTitle(this);
     toolkit::setFixedClientArea(this, 4650, 3540);
     setPalette(toolkit::classicPalette()); // its texts and lines are drawn for the fixed grey
     toolkit::setBackground(this, toolkit::kLightGrey);

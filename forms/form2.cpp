@@ -65,6 +65,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setNoTitle(this);
     toolkit::setFixedClientArea(this, 3870, 5025);
     setFont(toolkit::font(Face::MsSansSerif, 8.25));
 

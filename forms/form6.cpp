@@ -39,6 +39,7 @@ Form6::Form6(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form6"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setNoTitle(this);
 
     mnuhide = menuBar()->addAction(QStringLiteral("&Hide"));
     mnuhide->setObjectName(QStringLiteral("mnuhide"));

@@ -229,10 +229,42 @@ public:
     }
 };
 
-// How screen readers see the toolkit's own widgets: pictures as graphics, the framing lines
-// as separators, the clickable label as text with a press action.
+// Paints a thin border in the window's text colour along the edge of a window.
+class Border : public QObject
+{
+public:
+    explicit Border(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Paint) {
+            QPainter painter(m_window);
+            painter.setPen(m_window->palette().color(QPalette::WindowText));
+            painter.drawRect(m_window->rect().adjusted(0, 0, -1, -1));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+};
+
+// How screen readers see the toolkit's own widgets and the windows: pictures as graphics, the
+// framing lines as separators, the clickable label as text with a press action, and a window
+// made of a plain widget as a window rather than an anonymous panel.
 QAccessibleInterface *toolkitAccessible(const QString &className, QObject *object)
 {
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && widget->windowType() == Qt::Window
+        && className == QLatin1String(widget->metaObject()->className())
+        && widget->metaObject()->superClass() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
         return new ClickableLabelAccessible(static_cast<ClickableLabel *>(object));
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
@@ -375,12 +407,30 @@ void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
 
 void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton)
 {
+    installAccessibleFactory();
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
     if (titleBar == TitleBar::Standard)
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    else
+        flags |= Qt::FramelessWindowHint; // on Wayland, also no title bar drawn by Qt
     if (minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+}
+
+QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips)
+{
+    constexpr int kBorder = 1;
+    auto *client = new QWidget(window);
+    client->setGeometry(kBorder, kBorder, px(widthTwips), px(heightTwips));
+    window->setFixedSize(client->size().grownBy(QMargins(kBorder, kBorder, kBorder, kBorder)));
+    new Border(window);
+    return client;
+}
+
+void setNoTitle(QWidget *window)
+{
+    window->setWindowTitle(QStringLiteral(" "));
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,

@@ -96,12 +96,22 @@ void centre(QWidget *window, const QWidget *anchor = nullptr);
 
 enum class TitleBar {
     Standard, // title, close box; no sizing border, no maximize button
-    None // a thin border only
+    None // no frame from the window manager or from Qt: see addBorderedClientArea()
 };
 
-// Gives a top-level window its fixed client area (in twips) and its kind of frame.
+// Gives a top-level window its fixed client area (in twips) and its kind of frame. Screen
+// readers get a plain window as a window, named by its accessible name.
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
 void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton = false);
+
+// The client area (in twips) of a window without a title bar, inside a thin fixed border in
+// the window's text colour. The window draws the border itself, so it looks the same under
+// every window manager and compositor; the window takes the size of both.
+QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips);
+
+// A window whose title bar shows no text. Qt's platform windows show the program's file name
+// in place of an empty title, so the window gets a blank one.
+void setNoTitle(QWidget *window);
 
 // The one program-wide instance of a window class, created on first use. Every window
 // deletes itself when closed, so the next use builds it afresh from its design.
