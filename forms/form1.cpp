@@ -191,9 +191,7 @@ void Form1::buildEntryFrame()
     toolkit::setForeground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonText));
     Frame2->setFont(boxFont);
 
-    Label4 = new QLabel(QStringLiteral("   Enter Number Here"), Frame2);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    toolkit::place(Label4, 240, 240, 1935, 255);
+    Label4 = toolkit::addLabel(Frame2, "Label4", QStringLiteral("   Enter Number Here"), 240, 240, 1935, 255);
 
     txtenter = new QLineEdit(QStringLiteral("0"), Frame2);
     txtenter->setObjectName(QStringLiteral("txtenter"));
@@ -202,9 +200,7 @@ void Form1::buildEntryFrame()
     Label4->setBuddy(txtenter);
     txtenter->setAccessibleName(Label4->text().trimmed());
 
-    Label5 = new QLabel(QStringLiteral("Make Selection Here"), Frame2);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    toolkit::place(Label5, 360, 960, 1935, 255);
+    Label5 = toolkit::addLabel(Frame2, "Label5", QStringLiteral("Make Selection Here"), 360, 960, 1935, 255);
 
     Combo1 = new QComboBox(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));

@@ -34,6 +34,9 @@ namespace {
 // The width of an empty gap between toolbar buttons, in pixels.
 constexpr int kSeparatorWidth = 8;
 
+// Labels draw their text from the top-left corner of their box, however tall the box.
+constexpr Qt::Alignment kLabelAlignment = Qt::AlignTop | Qt::AlignLeft;
+
 // The layers of a sign picture: drawn in the text colour, and as drawn under it.
 const QString kInk = QStringLiteral("ink");
 const QString kShadow = QStringLiteral("shadow");
@@ -438,6 +441,7 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int lef
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(kLabelAlignment);
     place(label, left, top, width, height);
     return label;
 }
@@ -463,6 +467,11 @@ PictureBox::PictureBox(const QString &path, QWidget *parent)
     } else {
         m_bitmap = QPixmap(path);
         m_size = m_bitmap.deviceIndependentSize().toSize();
+        // A rendering at twice the size, "name@2x.ext", keeps the picture sharp on scaled screens.
+        const QFileInfo file(path);
+        m_bitmap2x
+            = QPixmap(QStringLiteral("%1/%2@2x.%3").arg(file.path(), file.completeBaseName(), file.suffix()));
+        m_bitmap2x.setDevicePixelRatio(2);
     }
 }
 
@@ -470,7 +479,10 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!m_svg) {
-        painter.drawPixmap(0, 0, m_bitmap);
+        const qreal scale = painter.deviceTransform().m11(); // device pixels per pixel, wherever painted
+        const QPixmap &best = scale > 1 && !m_bitmap2x.isNull() ? m_bitmap2x : m_bitmap;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != best.devicePixelRatio());
+        painter.drawPixmap(0, 0, best);
         return;
     }
     if (!m_svg->elementExists(kInk)) {
@@ -615,6 +627,7 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     installAccessibleFactory();
+    setAlignment(kLabelAlignment);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -125,7 +125,7 @@ template<typename Window> Window *instance()
     return window;
 }
 
-// A label with its object name at a design rectangle in twips.
+// A label with its object name at a design rectangle in twips, its text at the top left.
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
                  int height);
 
@@ -154,6 +154,7 @@ private:
 
     QSvgRenderer *m_svg = nullptr;
     QPixmap m_bitmap;
+    QPixmap m_bitmap2x; // for screens scaled above 100 %; null when there is none
     QSize m_size;
 };
 
