@@ -90,38 +90,32 @@ QList<std::pair<double, QString>> readings(QWidget *window, const QStringList &g
         const QPalette &colours = control->palette();
         const QString name
             = control->objectName().isEmpty() ? control->metaObject()->className() : control->objectName();
+        const auto read = [&](const QColor &ink, const QList<QColor> &under) {
+            result.append({contrast(ink, under), name});
+        };
         if (!control->isVisibleTo(window))
             continue;
         if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
             const int flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
             const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
-            result.append({contrast(colours.color(label->foregroundRole()),
-                                    behind(label, text & label->contentsRect())),
-                           name});
+            read(colours.color(label->foregroundRole()), behind(label, text & label->contentsRect()));
         } else if (auto *frame = qobject_cast<QGroupBox *>(control); frame && !frame->title().isEmpty()) {
-            const QRect caption(0, 0, frame->width(), frame->fontMetrics().height());
-            result.append({contrast(colours.color(QPalette::WindowText), behind(frame, caption)), name});
+            read(colours.color(QPalette::WindowText),
+                 behind(frame, QRect(0, 0, frame->width(), frame->fontMetrics().height())));
         } else if (qobject_cast<QLineEdit *>(control)) {
-            result.append({contrast(colours.color(QPalette::Text), {colours.color(QPalette::Base)}), name});
+            read(colours.color(QPalette::Text), {colours.color(QPalette::Base)});
         } else if (auto *area = qobject_cast<QAbstractScrollArea *>(control)) {
-            const QPalette &view = area->viewport()->palette();
-            result.append(
-                {contrast(view.color(QPalette::Text), {view.color(area->viewport()->backgroundRole())}),
-                 name});
-        } else if (auto *button = qobject_cast<QToolButton *>(control)) {
-            const QList<QColor> face = button->autoRaise()
-                ? behind(button->parentWidget(), button->geometry())
-                : QList {colours.color(QPalette::Button)};
-            result.append({contrast(colours.color(QPalette::ButtonText), face), button->text()});
-        } else if (qobject_cast<QPushButton *>(control)) {
-            result.append(
-                {contrast(colours.color(QPalette::ButtonText), {colours.color(QPalette::Button)}), name});
+            const QWidget *view = area->viewport();
+            read(view->palette().color(QPalette::Text), {view->palette().color(view->backgroundRole())});
+        } else if (auto *button = qobject_cast<QToolButton *>(control); button && button->autoRaise()) {
+            read(colours.color(QPalette::ButtonText), behind(button->parentWidget(), button->geometry()));
+        } else if (qobject_cast<QAbstractButton *>(control)) {
+            read(colours.color(QPalette::ButtonText), {colours.color(QPalette::Button)});
         } else if (auto *line = qobject_cast<toolkit::Line *>(control)) {
-            const QColor drawn = line->grab().toImage().pixelColor(line->line().center() - line->pos());
-            result.append({contrast(drawn, behind(line, line->rect())), name});
+            read(line->grab().toImage().pixelColor(line->line().center() - line->pos()),
+                 behind(line, line->rect()));
         } else if (glyphs.contains(name)) {
-            result.append(
-                {contrast(glyphInk(control), behind(control->parentWidget(), control->geometry())), name});
+            read(glyphInk(control), behind(control->parentWidget(), control->geometry()));
         }
     }
     return result;
