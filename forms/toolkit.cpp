@@ -181,6 +181,33 @@ bool designFaceInstalled(Face face)
     return installed[static_cast<std::size_t>(face)];
 }
 
+// Keeps a label at least one line of its font high. A stand-in face can be taller than the
+// design's, and a box of the design's height would cut its descenders off.
+class LineHeight : public QObject
+{
+public:
+    explicit LineHeight(QLabel *label)
+        : QObject(label)
+    {
+        fit(label);
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            fit(static_cast<QLabel *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void fit(QLabel *label)
+    {
+        label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
+    }
+};
+
 class ShortcutPriority : public QObject
 {
 public:
@@ -443,6 +470,7 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int lef
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(kLabelAlignment);
     place(label, left, top, width, height);
+    new LineHeight(label);
     return label;
 }
 

@@ -135,6 +135,8 @@ private slots:
     {
         QPointer<QWidget> warranty = open("Form5");
         QCOMPARE(warranty->windowTitle(), QStringLiteral("Warranty Information"));
+        const auto *heading = child<QLabel>(warranty, "Label1"); // a whole line: no descender cut off
+        QVERIFY(heading->height() >= heading->fontMetrics().height());
         auto *text = child<QPlainTextEdit>(warranty, "text1");
         const QString before = text->toPlainText();
         QCOMPARE(text->textCursor().position(), 0);
