@@ -13,7 +13,9 @@ Form0::Form0(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form0"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setNoTitle(this);
     toolkit::setFixedClientArea(this, 4650, 3540);
+    setPalette(toolkit::classicPalette()); // its texts and lines are drawn for the fixed grey
     toolkit::setBackground(this, toolkit::kLightGrey);
     setFont(toolkit::font(Face::MsSansSerif, 8.25));
     setAccessibleName(QStringLiteral("ABOUT")); // the untitled window goes by its heading
@@ -21,10 +23,10 @@ Form0::Form0(QWidget *parent)
     const QFont heading = toolkit::font(Face::TimesNewRoman, 18, true);
     Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("ABOUT"), 1560, 0, 1815, 375);
     Label1->setFont(heading);
-    toolkit::setForeground(Label1, QColor(255, 0, 0));
+    toolkit::setInk(Label1, QColor(255, 0, 0));
     Label3 = toolkit::addLabel(this, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 480, 600, 3855, 390);
     Label3->setFont(heading);
-    toolkit::setForeground(Label3, QColor(0, 0, 255));
+    toolkit::setInk(Label3, QColor(0, 0, 255));
     toolkit::addLines<Form0, 8>(this, this,
                                 {&Form0::Line1, &Form0::Line2, &Form0::Line3, &Form0::Line4, &Form0::Line5,
                                  &Form0::Line6, &Form0::Line7, &Form0::Line8},

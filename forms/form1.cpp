@@ -97,14 +97,11 @@ public:
     }
 
     std::string entryText() const override { return m_form.txtenter->text().toStdString(); }
-    void setEntryText(std::string_view value) override { m_form.txtenter->setText(fromUtf8(value)); }
+    void setEntryText(std::string_view value) override { write(m_form.txtenter, value); }
     std::string unitText() const override { return m_form.Combo1->currentText().toStdString(); }
-    void setUnitText(std::string_view value) override { m_form.Combo1->setEditText(fromUtf8(value)); }
+    void setUnitText(std::string_view value) override { write(m_form.Combo1->lineEdit(), value); }
     std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
-    void setResultText(convert::Unit box, std::string_view value) override
-    {
-        resultBox(box)->setText(fromUtf8(value));
-    }
+    void setResultText(convert::Unit box, std::string_view value) override { write(resultBox(box), value); }
     void showMessage(std::string_view prompt) override { m_form.message(fromUtf8(prompt)); }
 
 private:
@@ -113,6 +110,13 @@ private:
         return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
     }
     QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
+    // A box too narrow for its text shows the start of it, where a long number begins; left at
+    // the end, "1,000,000.00" would read ",000,000.00".
+    static void write(QLineEdit *box, std::string_view value)
+    {
+        box->setText(fromUtf8(value));
+        box->setCursorPosition(0);
+    }
 
     Form1 &m_form;
 };
@@ -141,6 +145,9 @@ Form1::Form1(QWidget *parent)
     auto *client = new QWidget(this);
     client->setFont(toolkit::font(Face::MsSansSerif, 12)); // the menus keep the desktop's font
     client->setFixedSize(px(6255), px(5550));
+    // Drawn on fixed light grey, the converter keeps the classic system colours that go with
+    // it; the menu bar keeps the desktop's.
+    client->setPalette(toolkit::classicPalette());
     toolkit::setBackground(client, toolkit::kLightGrey);
     setCentralWidget(client);
 
@@ -169,7 +176,7 @@ void Form1::buildToolbar(QWidget *client)
     Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(810), px(540)), client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     toolkit::place(Toolbar1, 0, 0, 6255, 630);
-    toolkit::setBackground(Toolbar1, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    toolkit::setBackground(Toolbar1, toolkit::systemColour(Toolbar1, toolkit::SystemColour::ButtonFace));
     Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25)); // the toolbar's own default, not the window's
     connect(Toolbar1, &toolkit::KeyedToolBar::buttonClick, this, &Form1::Toolbar1_ButtonClick);
 }
@@ -196,8 +203,8 @@ void Form1::buildConverter(QWidget *client)
     toolkit::place(Label6, 120, 5280, 2535, 255);
     Label6->setFont(toolkit::font(Face::MsSansSerif, 8.25));
     Label6->setToolTip(text(maker::kEmail));
-    toolkit::setBackground(Label6, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
-    toolkit::setForeground(Label6, toolkit::systemColour(toolkit::SystemColour::ButtonText));
+    toolkit::setBackground(Label6, toolkit::systemColour(Label6, toolkit::SystemColour::ButtonFace));
+    toolkit::setForeground(Label6, toolkit::systemColour(Label6, toolkit::SystemColour::ButtonText));
     connect(Label6, &toolkit::ClickableLabel::clicked, this, &Form1::Label6_Click);
 }
 
@@ -207,13 +214,11 @@ void Form1::buildEntryFrame()
     Frame2 = new QGroupBox(Frame1);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     toolkit::place(Frame2, 1800, 1320, 2415, 1695);
-    toolkit::setBackground(Frame2, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
-    toolkit::setForeground(Frame2, toolkit::systemColour(toolkit::SystemColour::ButtonText));
+    toolkit::setBackground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonFace));
+    toolkit::setForeground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonText));
     Frame2->setFont(boxFont);
 
-    Label4 = new QLabel(QStringLiteral("   Enter Number Here"), Frame2);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    toolkit::place(Label4, 240, 240, 1935, 255);
+    Label4 = toolkit::addLabel(Frame2, "Label4", QStringLiteral("   Enter Number Here"), 240, 240, 1935, 255);
 
     txtenter = new QLineEdit(QStringLiteral("0"), Frame2);
     txtenter->setObjectName(QStringLiteral("txtenter"));
@@ -222,9 +227,7 @@ void Form1::buildEntryFrame()
     Label4->setBuddy(txtenter);
     txtenter->setAccessibleName(Label4->text().trimmed());
 
-    Label5 = new QLabel(QStringLiteral("Make Selection Here"), Frame2);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    toolkit::place(Label5, 360, 960, 1935, 255);
+    Label5 = toolkit::addLabel(Frame2, "Label5", QStringLiteral("Make Selection Here"), 360, 960, 1935, 255);
 
     Combo1 = new QComboBox(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -271,8 +274,8 @@ void Form1::buildResultFrames()
     }};
 
     const QFont boxFont = toolkit::font(Face::MsSansSerif, 8.25, true);
-    const QColor frameFace = toolkit::systemColour(toolkit::SystemColour::ButtonFace);
-    const QColor frameText = toolkit::systemColour(toolkit::SystemColour::ButtonText);
+    const QColor frameFace = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonFace);
+    const QColor frameText = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonText);
     for (const ResultFrame &entry : kResultFrames) {
         auto *frame = new QGroupBox(text(entry.caption), Frame1);
         frame->setObjectName(text(entry.frameName));
@@ -290,7 +293,7 @@ void Form1::buildResultFrames()
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus); // out of the tab order, but selectable and copyable
         toolkit::setBackground(box, toolkit::kLightGrey);
-        toolkit::setForeground(box, entry.ink == Ink::American ? QColor(255, 0, 0) : QColor(0, 0, 255));
+        toolkit::setInk(box, entry.ink == Ink::American ? QColor(255, 0, 0) : QColor(0, 0, 255));
         this->*entry.box = box;
         m_resultBoxes[convert::indexOf(entry.unit)] = box;
     }

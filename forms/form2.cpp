@@ -65,6 +65,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setNoTitle(this);
     toolkit::setFixedClientArea(this, 3870, 5025);
     setFont(toolkit::font(Face::MsSansSerif, 8.25));
 
@@ -72,7 +73,7 @@ Form2::Form2(QWidget *parent)
     Label1->setWordWrap(true);
     setAccessibleName(kBanner.simplified()); // the untitled window goes by its banner
     Label1->setFont(toolkit::font(Face::Impact, 18));
-    toolkit::setForeground(Label1, QColor(255, 0, 0));
+    toolkit::setInk(Label1, QColor(255, 0, 0));
 
     Image1 = new toolkit::PictureBox(QStringLiteral(":/pictures/times.svg"), this);
     Image1->setObjectName(QStringLiteral("Image1"));

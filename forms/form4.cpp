@@ -14,11 +14,13 @@ Form4::Form4(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form4"));
     toolkit::setTitleBar(this, toolkit::TitleBar::None);
-    toolkit::setFixedClientArea(this, 4575, 3555);
+    toolkit::setNoTitle(this);
+    QWidget *client = toolkit::addBorderedClientArea(this, 4575, 3555);
+    setPalette(toolkit::classicPalette()); // its texts and lines are drawn for the light logo
 
     // The logo covers the window and holds every other control; it starts 8 pixels to the
     // left, so its leftmost columns are cut off.
-    Picture1 = new toolkit::PictureBox(QStringLiteral(":/pictures/logo.svg"), this);
+    Picture1 = new toolkit::PictureBox(QStringLiteral(":/pictures/logo.svg"), client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     toolkit::place(Picture1, -120, 0, 4800, 3600);
     Picture1->setAccessibleName(QStringLiteral("%1 logo").arg(QString::fromUtf8(maker::kName)));
@@ -29,7 +31,7 @@ Form4::Form4(QWidget *parent)
     Label3
         = toolkit::addLabel(Picture1, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 600, 480, 3855, 390);
     Label3->setFont(toolkit::font(Face::TimesNewRoman, 18, true));
-    toolkit::setForeground(Label3, QColor(255, 0, 0));
+    toolkit::setInk(Label3, QColor(255, 0, 0));
     setAccessibleName(Label3->text().simplified()); // the untitled window goes by the product name
     Label1 = toolkit::addLabel(Picture1, "Label1", QStringLiteral("Version 2.0"), 1920, 2520, 975, 255);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));

@@ -58,7 +58,7 @@ Form5::Form5(QWidget *parent)
 
     Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("Warranty Information"), 840, 240, 5055, 495);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 24, true));
-    toolkit::setForeground(Label1, QColor(255, 0, 0));
+    toolkit::setInk(Label1, QColor(255, 0, 0));
 
     text1 = new QPlainTextEdit(this);
     text1->setObjectName(QStringLiteral("text1"));

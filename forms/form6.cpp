@@ -39,6 +39,7 @@ Form6::Form6(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form6"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
+    toolkit::setNoTitle(this);
 
     mnuhide = menuBar()->addAction(QStringLiteral("&Hide"));
     mnuhide->setObjectName(QStringLiteral("mnuhide"));
@@ -46,7 +47,8 @@ Form6::Form6(QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setFixedSize(px(2145), px(3555));
-    toolkit::setBackground(client, toolkit::systemColour(toolkit::SystemColour::InactiveTitleBarText));
+    toolkit::setBackground(client,
+                           toolkit::systemColour(client, toolkit::SystemColour::InactiveTitleBarText));
     setCentralWidget(client);
 
     ImageList1.add(QStringLiteral(":/pictures/wastebin.svg"));
@@ -54,7 +56,7 @@ Form6::Form6(QWidget *parent)
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     toolkit::place(Toolbar1, 0, 0, 2145, 870);
     Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25));
-    toolkit::setBackground(Toolbar1, toolkit::systemColour(toolkit::SystemColour::ButtonFace));
+    toolkit::setBackground(Toolbar1, toolkit::systemColour(Toolbar1, toolkit::SystemColour::ButtonFace));
     connect(Toolbar1, &toolkit::KeyedToolBar::buttonClick, this, &Form6::Toolbar1_ButtonClick);
 
     Text1 = new QPlainTextEdit(client);
@@ -69,7 +71,7 @@ Form6::Form6(QWidget *parent)
     const QString heading = designTable().section(QLatin1Char('\r'), 0, 0).simplified();
     setAccessibleName(heading);
     Text1->setAccessibleName(heading);
-    toolkit::setBackground(Text1, toolkit::systemColour(toolkit::SystemColour::InactiveBorder));
+    toolkit::setBackground(Text1, toolkit::systemColour(Text1, toolkit::SystemColour::InactiveBorder));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Text1->setFocus();

@@ -1,13 +1,17 @@
 #include "toolkit.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QImage>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +24,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace toolkit {
 
@@ -27,6 +32,13 @@ namespace {
 
 // The width of an empty gap between toolbar buttons, in pixels.
 constexpr int kSeparatorWidth = 8;
+
+// Labels draw their text from the top-left corner of their box, however tall the box.
+constexpr Qt::Alignment kLabelAlignment = Qt::AlignTop | Qt::AlignLeft;
+
+// The layers of a sign picture: drawn in the text colour, and as drawn under it.
+const QString kInk = QStringLiteral("ink");
+const QString kShadow = QStringLiteral("shadow");
 
 struct FaceInfo
 {
@@ -57,6 +69,105 @@ constexpr std::array<ColourRole, 6> kSystemColours = {{
     {QPalette::Inactive, QPalette::Window}, // InactiveBorder
 }};
 
+// WCAG AA: the lowest contrast of a text against what is behind it.
+constexpr double kReadableContrast = 4.5;
+
+// The relative luminance of a colour, as the WCAG contrast ratio uses it (0 black, 1 white).
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+// The luminances behind a text, from the darkest to the lightest.
+struct Backdrop
+{
+    double darkest = 1;
+    double lightest = 0;
+
+    void add(const QColor &colour)
+    {
+        const double value = luminance(colour);
+        darkest = std::min(darkest, value);
+        lightest = std::max(lightest, value);
+    }
+    // The contrast against the least distinct part of the backdrop.
+    double contrast(const QColor &ink) const
+    {
+        const double value = luminance(ink);
+        if (value <= darkest)
+            return (darkest + 0.05) / (value + 0.05);
+        if (value >= lightest)
+            return (value + 0.05) / (lightest + 0.05);
+        return 1;
+    }
+};
+
+// The picture under `widget`, drawn without the controls on it.
+void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget)
+{
+    QImage drawn(picture->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    picture->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QRect under = QRect(widget->mapTo(picture, QPoint()), widget->size()) & drawn.rect();
+    for (int y = under.top(); y <= under.bottom(); ++y) {
+        for (int x = under.left(); x <= under.right(); ++x)
+            backdrop.add(drawn.pixelColor(x, y));
+    }
+}
+
+// What a widget's text is drawn on: a text box's base, else the widget's own background if it
+// fills it, that of the first ancestor that does (a window always does) or the picture under it.
+Backdrop backdropOf(QWidget *widget)
+{
+    Backdrop backdrop;
+    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)) {
+        backdrop.add(widget->palette().color(QPalette::Base));
+        return backdrop;
+    }
+    for (QWidget *under = widget; under; under = under->parentWidget()) {
+        if (under != widget && qobject_cast<PictureBox *>(under)) {
+            addPictureUnder(backdrop, under, widget);
+            break;
+        }
+        if (under->autoFillBackground() || under->isWindow()) {
+            backdrop.add(under->palette().color(under->backgroundRole()));
+            break;
+        }
+    }
+    return backdrop;
+}
+
+// The colour of the ink's hue and saturation whose lightness is nearest to the ink's among
+// those that read on the backdrop; the most readable one when none does.
+QColor readableInk(const QColor &ink, const Backdrop &backdrop)
+{
+    if (backdrop.contrast(ink) >= kReadableContrast)
+        return ink;
+    constexpr int kSteps = 256;
+    const float hue = std::max(ink.hslHueF(), 0.0f); // an achromatic ink has no hue (-1)
+    QColor best = ink;
+    float bestDistance = 2;
+    double bestContrast = backdrop.contrast(ink);
+    for (int step = 0; step <= kSteps; ++step) {
+        const float lightness = static_cast<float>(step) / kSteps;
+        const QColor candidate = QColor::fromHslF(hue, ink.hslSaturationF(), lightness, ink.alphaF());
+        const double contrast = backdrop.contrast(candidate);
+        const float distance = std::abs(lightness - ink.lightnessF());
+        const bool readable = contrast >= kReadableContrast;
+        if ((readable && distance < bestDistance)
+            || (bestContrast < kReadableContrast && contrast > bestContrast)) {
+            best = candidate;
+            bestContrast = contrast;
+            bestDistance = readable ? distance : bestDistance;
+        }
+    }
+    return best;
+}
+
 // Whether each design face is installed, looked up once.
 bool designFaceInstalled(Face face)
 {
@@ -68,6 +179,33 @@ bool designFaceInstalled(Face face)
     }();
     return installed[static_cast<std::size_t>(face)];
 }
+
+// Keeps a label at least one line of its font high. A stand-in face can be taller than the
+// design's, and a box of the design's height would cut its descenders off.
+class LineHeight : public QObject
+{
+public:
+    explicit LineHeight(QLabel *label)
+        : QObject(label)
+    {
+        fit(label);
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            fit(static_cast<QLabel *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void fit(QLabel *label)
+    {
+        label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
+    }
+};
 
 class ShortcutPriority : public QObject
 {
@@ -120,10 +258,42 @@ public:
     }
 };
 
-// How screen readers see the toolkit's own widgets: pictures as graphics, the framing lines
-// as separators, the clickable label as text with a press action.
+// Paints a thin border in the window's text colour along the edge of a window.
+class Border : public QObject
+{
+public:
+    explicit Border(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Paint) {
+            QPainter painter(m_window);
+            painter.setPen(m_window->palette().color(QPalette::WindowText));
+            painter.drawRect(m_window->rect().adjusted(0, 0, -1, -1));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+};
+
+// How screen readers see the toolkit's own widgets and the windows: pictures as graphics, the
+// framing lines as separators, the clickable label as text with a press action, and a window
+// made of a plain widget as a window rather than an anonymous panel.
 QAccessibleInterface *toolkitAccessible(const QString &className, QObject *object)
 {
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && widget->windowType() == Qt::Window
+        && className == QLatin1String(widget->metaObject()->className())
+        && widget->metaObject()->superClass() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
         return new ClickableLabelAccessible(static_cast<ClickableLabel *>(object));
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
@@ -180,16 +350,41 @@ QFont font(Face face, qreal pointSize, bool bold)
     return result;
 }
 
-QColor systemColour(SystemColour colour)
+QColor systemColour(const QWidget *widget, SystemColour colour)
 {
     const ColourRole &entry = kSystemColours[static_cast<std::size_t>(colour)];
-    return QApplication::palette().color(entry.group, entry.role);
+    return widget->palette().color(entry.group, entry.role);
+}
+
+QPalette classicPalette()
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor grey(128, 128, 128);
+    // Window text, button face, 3-D light, 3-D shadow, mid, text, bright text, base, window.
+    QPalette classic(black, kLightGrey, white, grey, QColor(160, 160, 160), black, white, white, kLightGrey);
+    classic.setColor(QPalette::Midlight, QColor(223, 223, 223));
+    classic.setColor(QPalette::Shadow, black);
+    classic.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    classic.setColor(QPalette::HighlightedText, white);
+    classic.setColor(QPalette::Link, QColor(0, 0, 255));
+    classic.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    classic.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
+    classic.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    classic.setColor(QPalette::ToolTipText, black);
+    classic.setColor(QPalette::PlaceholderText, grey);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        classic.setColor(QPalette::Disabled, role, grey);
+    return classic;
 }
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
+    // A scroll area's text is drawn on its viewport, which paints its own role.
+    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        palette.setColor(area->viewport()->backgroundRole(), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -199,6 +394,11 @@ void setForeground(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(widget->foregroundRole(), colour);
     widget->setPalette(palette);
+}
+
+void setInk(QWidget *widget, const QColor &ink)
+{
+    setForeground(widget, readableInk(ink, backdropOf(widget)));
 }
 
 void showMessageBox(QWidget *parent, const QString &prompt)
@@ -256,12 +456,30 @@ void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
 
 void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton)
 {
+    installAccessibleFactory();
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
     if (titleBar == TitleBar::Standard)
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    else
+        flags |= Qt::FramelessWindowHint; // on Wayland, also no title bar drawn by Qt
     if (minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+}
+
+QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips)
+{
+    constexpr int kBorder = 1;
+    auto *client = new QWidget(window);
+    client->setGeometry(kBorder, kBorder, px(widthTwips), px(heightTwips));
+    window->setFixedSize(client->size().grownBy(QMargins(kBorder, kBorder, kBorder, kBorder)));
+    new Border(window);
+    return client;
+}
+
+void setNoTitle(QWidget *window)
+{
+    window->setWindowTitle(QStringLiteral(" "));
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
@@ -269,7 +487,9 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int lef
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(kLabelAlignment);
     place(label, left, top, width, height);
+    new LineHeight(label);
     return label;
 }
 
@@ -294,16 +514,51 @@ PictureBox::PictureBox(const QString &path, QWidget *parent)
     } else {
         m_bitmap = QPixmap(path);
         m_size = m_bitmap.deviceIndependentSize().toSize();
+        // A rendering at twice the size, "name@2x.ext", keeps the picture sharp on scaled screens.
+        const QFileInfo file(path);
+        m_bitmap2x
+            = QPixmap(QStringLiteral("%1/%2@2x.%3").arg(file.path(), file.completeBaseName(), file.suffix()));
+        m_bitmap2x.setDevicePixelRatio(2);
     }
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_svg)
+    if (!m_svg) {
+        const qreal scale = painter.deviceTransform().m11(); // device pixels per pixel, wherever painted
+        const QPixmap &best = scale > 1 && !m_bitmap2x.isNull() ? m_bitmap2x : m_bitmap;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != best.devicePixelRatio());
+        painter.drawPixmap(0, 0, best);
+        return;
+    }
+    if (!m_svg->elementExists(kInk)) {
         m_svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
-    else
-        painter.drawPixmap(0, 0, m_bitmap);
+        return;
+    }
+    renderLayer(&painter, kShadow);
+    // The ink alone, then coloured where it covers, keeping its smoothed edges.
+    QImage ink(size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    ink.setDevicePixelRatio(devicePixelRatio());
+    ink.fill(Qt::transparent);
+    QPainter inkPainter(&ink);
+    renderLayer(&inkPainter, kInk);
+    inkPainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    inkPainter.fillRect(rect(), palette().color(foregroundRole()));
+    inkPainter.end();
+    painter.drawImage(0, 0, ink);
+}
+
+// Draws one layer of the SVG where it lies in the whole picture.
+void PictureBox::renderLayer(QPainter *painter, const QString &layer) const
+{
+    if (!m_svg->elementExists(layer))
+        return;
+    const QRectF view = m_svg->viewBoxF();
+    QTransform toBox = QTransform::fromTranslate(-view.left(), -view.top());
+    toBox *= QTransform::fromScale(m_size.width() / view.width(), m_size.height() / view.height());
+    const QTransform placed = m_svg->transformForElement(layer) * toBox;
+    m_svg->render(painter, layer, placed.mapRect(m_svg->boundsOnElement(layer)));
 }
 
 std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom)
@@ -338,7 +593,7 @@ Line::Line(const LineEnds &ends, QWidget *parent)
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(systemColour(SystemColour::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(m_line);
 }
 
@@ -419,6 +674,7 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     installAccessibleFactory();
+    setAlignment(kLabelAlignment);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -59,13 +59,25 @@ enum class SystemColour {
     InactiveBorder,
 };
 
-QColor systemColour(SystemColour colour);
+// A system colour as the widget's palette gives it: the desktop's, or the classic one below.
+QColor systemColour(const QWidget *widget, SystemColour colour);
+
+// The classic light system colours (black text, grey button faces, white boxes, navy
+// selection). Windows drawn on fixed light colours keep them under any desktop theme, so
+// that every system-coloured text there stays dark on the light colour it was drawn for.
+QPalette classicPalette();
 
 // The design's light grey, used as window colour and as the image mask colour.
 inline const QColor kLightGrey(192, 192, 192);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);
+
+// Gives a widget a fixed text colour that reads at a contrast of 4.5:1 at least on what is
+// behind it: its own background (a text box's base), the first ancestor that fills its
+// background, or the picture it sits on. A colour that does not reach it keeps its hue and
+// takes the nearest lightness that does; pure red on light grey becomes a darker red.
+void setInk(QWidget *widget, const QColor &ink);
 
 // A modal box with the prompt, an OK button, no icon and the application title. Returns
 // when the user has closed it.
@@ -86,12 +98,22 @@ void centre(QWidget *window, const QWidget *anchor = nullptr);
 
 enum class TitleBar {
     Standard, // title, close box; no sizing border, no maximize button
-    None // a thin border only
+    None // no frame from the window manager or from Qt: see addBorderedClientArea()
 };
 
-// Gives a top-level window its fixed client area (in twips) and its kind of frame.
+// Gives a top-level window its fixed client area (in twips) and its kind of frame. Screen
+// readers get a plain window as a window, named by its accessible name.
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
 void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton = false);
+
+// The client area (in twips) of a window without a title bar, inside a thin fixed border in
+// the window's text colour. The window draws the border itself, so it looks the same under
+// every window manager and compositor; the window takes the size of both.
+QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips);
+
+// A window whose title bar shows no text. Qt's platform windows show the program's file name
+// in place of an empty title, so the window gets a blank one.
+void setNoTitle(QWidget *window);
 
 // The one program-wide instance of a window class, created on first use. Every window
 // deletes itself when closed, so the next use builds it afresh from its design.
@@ -105,7 +127,7 @@ template<typename Window> Window *instance()
     return window;
 }
 
-// A label with its object name at a design rectangle in twips.
+// A label with its object name at a design rectangle in twips, its text at the top left.
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
                  int height);
 
@@ -115,7 +137,9 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
                        int left, int top, int width, int height);
 
 // A picture drawn unscaled from the top-left corner and clipped to the box, as the
-// design's picture boxes and image controls show them. SVG pictures stay crisp.
+// design's picture boxes and image controls show them. SVG pictures stay crisp. An SVG sign
+// with a layer "ink" is drawn like text: the ink in the widget's text colour, over its layer
+// "shadow" as drawn, so that it reads on any window background.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -128,12 +152,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void renderLayer(QPainter *painter, const QString &layer) const;
+
     QSvgRenderer *m_svg = nullptr;
     QPixmap m_bitmap;
+    QPixmap m_bitmap2x; // for screens scaled above 100 %; null when there is none
     QSize m_size;
 };
 
-// A straight line between two points given in twips, in the window-text colour.
+// A straight line between two points given in twips, in its palette's window-text colour.
 struct LineEnds
 {
     int x1;

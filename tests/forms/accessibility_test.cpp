@@ -19,7 +19,13 @@ private slots:
             = {std::make_shared<Form1>(), std::make_shared<Form0>(), std::make_shared<Form2>(),
                std::make_shared<Form4>(), std::make_shared<Form5>(), std::make_shared<Form6>()};
         for (const auto &window : windows) {
-            QVERIFY(!QAccessible::queryAccessibleInterface(window.get())->text(QAccessible::Name).isEmpty());
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window.get());
+            QVERIFY(!reader->text(QAccessible::Name).isEmpty() && reader->role() == QAccessible::Window);
+            // What its title bar shows: Qt's platform windows put the program's file name in place of an
+            // empty title.
+            const QString titleBar = window->windowTitle().isEmpty() ? QCoreApplication::applicationName()
+                                                                     : window->windowTitle();
+            QVERIFY2(!titleBar.contains(QCoreApplication::applicationName()), qPrintable(titleBar));
             for (QWidget *control : window->findChildren<QWidget *>(QRegularExpression("^(?!qt_).+"))) {
                 if (control->inherits("toolkit::Line") || control->inherits("QGroupBox")
                     || control->inherits("QToolBar"))

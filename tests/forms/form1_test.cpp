@@ -48,6 +48,18 @@ public:
             texts << text(name);
         return texts;
     }
+    // The boxes whose first character is out of sight, so a long number reads as a smaller one.
+    QStringList boxesHidingTheirStart(const QStringList &boxes = kResultBoxes) const
+    {
+        QStringList names;
+        for (const QString &name : boxes) {
+            const QLineEdit *box = edit(name);
+            if (box->cursorPosition() != 0
+                || box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() > box->contentsRect().left())
+                names << name;
+        }
+        return names;
+    }
 
     std::unique_ptr<Form1> form;
     QStringList messages;
@@ -81,13 +93,13 @@ private slots:
         QVERIFY(!(h.form->windowFlags() & Qt::WindowMaximizeButtonHint));
 
         // Each box sits in its unit's frame (the accessibility test reads the captions), read-only and
-        // out of the tab chain; American units in red, metric ones in blue, on the window's grey.
+        // out of the tab chain; American units in a red, metric ones in a blue, on the window's grey.
         for (const QString &name : kResultBoxes) {
             QLineEdit *box = h.edit(name);
             const bool metric = QStringList({"txtml", "txtcl", "txtdl", "txtliter"}).contains(name);
             QVERIFY(qobject_cast<QGroupBox *>(box->parentWidget()) && box->isReadOnly());
             QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
-            QCOMPARE(box->palette().color(QPalette::Text), metric ? QColor(0, 0, 255) : QColor(255, 0, 0));
+            QCOMPARE(box->palette().color(QPalette::Text).hslHue(), metric ? 240 : 0);
             QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 192, 192));
         }
     }
@@ -98,7 +110,7 @@ private slots:
         const QList<QPair<QString, QString>> inputs
             = {{"1", "Cup"},     {"1e3", "Milliliters"}, {"-1", "Gallons"}, {"", "Liters"},
                {"12abc", "Cup"}, {" ", "Pints"},         {"5", ""},         {"", ""},
-               {"5", "cups"},    {"1E+306", "Liters"}};
+               {"5", "cups"},    {"1E+306", "Liters"},   {"1000", "Liters"}};
         for (const auto &[amount, unit] : inputs) {
             Harness byButton, byReturn, byEnter;
             byButton.enter(amount, unit);
@@ -113,6 +125,10 @@ private slots:
                 QCOMPARE(harness->text("txtenter") + '|' + harness->combo()->currentText(),
                          byButton.text("txtenter") + '|' + byButton.combo()->currentText());
             }
+            const bool repaired = byButton.text("txtenter") != amount; // then rewritten like a result
+            QTRY_COMPARE(byButton.boxesHidingTheirStart(repaired ? kResultBoxes + QStringList {"txtenter"}
+                                                                 : kResultBoxes),
+                         QStringList());
             if (amount == QLatin1String("1") && unit == QLatin1String("Cup"))
                 QCOMPARE(byButton.results().join(' '),
                          QStringLiteral("48.00 16.00 8.00 1.00 0.50 0.25 0.06 236.56 23.66 2.37 0.24"));
@@ -217,6 +233,10 @@ private slots:
         h.form->Command1_Click();
         QCOMPARE(h.text("txtpint"), QStringLiteral("0,25"));
         QCOMPARE(h.text("txtml"), QStringLiteral("118,28"));
+        h.enter("128000", "Liters");
+        h.form->Command1_Click();
+        QCOMPARE(h.text("txtml"), QStringLiteral("128.000.000,00"));
+        QTRY_COMPARE(h.boxesHidingTheirStart(), QStringList());
     }
 
     // Goes through a real message box, closed as a user would close it.

@@ -77,6 +77,27 @@ private slots:
         QCOMPARE(shown.size(), QSize(105, 113));
         for (const QPoint point : {QPoint(0, 0), QPoint(50, 40), QPoint(104, 112)})
             QCOMPARE(shown.pixelColor(point), photo.pixelColor(point));
+        // On a screen scaled to 200 % it is drawn pixel for pixel from its sharper rendering.
+        QImage twice(shown.size() * 2, QImage::Format_RGB32);
+        twice.setDevicePixelRatio(2);
+        child(&about, "mypic")->render(&twice);
+        const QImage sharp(QStringLiteral(":/pictures/photo@2x.jpg"));
+        for (const QPoint point : {QPoint(1, 1), QPoint(101, 81), QPoint(209, 225)})
+            QCOMPARE(twice.pixelColor(point), sharp.pixelColor(point));
+        // Labels draw their text at the top of their box, however tall the box.
+        for (const char *name : {"Label2", "Label4"}) {
+            const QImage text = child(&about, name)->grab().toImage();
+            const auto blank = [&](int y) {
+                for (int x = 0; x < text.width(); ++x)
+                    if (text.pixel(x, y) != text.pixel(0, 0))
+                        return false;
+                return true;
+            };
+            int top = 0;
+            while (top < text.height() && blank(top))
+                ++top;
+            QVERIFY2(top < text.height() / 4, name);
+        }
         // Line1 .. Line8 in twips.
         const QList<QLine> lines
             = {{120, 600, 240, 600},    {120, 1200, 120, 600},   {4440, 1200, 4440, 1080},
@@ -114,6 +135,8 @@ private slots:
     {
         QPointer<QWidget> warranty = open("Form5");
         QCOMPARE(warranty->windowTitle(), QStringLiteral("Warranty Information"));
+        const auto *heading = child<QLabel>(warranty, "Label1"); // a whole line: no descender cut off
+        QVERIFY(heading->height() >= heading->fontMetrics().height());
         auto *text = child<QPlainTextEdit>(warranty, "text1");
         const QString before = text->toPlainText();
         QCOMPARE(text->textCursor().position(), 0);
@@ -166,6 +189,9 @@ private slots:
         QPointer<QWidget> fractions = open("Form6");
         auto *text = child<QPlainTextEdit>(fractions, "Text1");
         QCOMPARE(text->toPlainText(), designTable());
+        const QImage shown = text->viewport()->grab().toImage(); // in its own back colour
+        QCOMPARE(shown.pixelColor(shown.width() - 2, shown.height() - 2),
+                 text->palette().color(text->backgroundRole()));
         QTest::keyClicks(text, QStringLiteral("edited"));
         QTest::keyClick(text, Qt::Key_Return); // a line break, not a close
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("edited\n")));
