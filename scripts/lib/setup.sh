@@ -1,50 +1,101 @@
-# Shared by scripts/run and scripts/test: installs what is missing, configures and builds.
-# Sourced, not run.
+# shellcheck shell=bash
+# Shared by the scripts: installs what a command needs, configures and builds. Sourced, not run.
 
 SPOONWISE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Everything the build, the tests, the benchmarks, the screenshots, packaging and fuzzing
-# need, so that a fresh Debian 12 machine is set up once.
-SPOONWISE_PACKAGES=(
-    cmake ninja-build g++ git
-    qt6-base-dev qt6-svg-dev libqt6svg6
-    libgtest-dev libbenchmark-dev
-    clang-format clang lld libclang-rt-14-dev
-    fonts-liberation fonts-liberation2
-    xvfb xauth imagemagick xdotool time
-    dbus-daemon dbus-bin at-spi2-core python3-pyatspi qt6-gtk-platformtheme
-    desktop-file-utils appstream dpkg-dev file groff-base
+# The Debian 12 packages each kind of work needs, as "package" or "package:command"; the command
+# is what other systems are checked for, where there is no dpkg to ask. Libraries have none:
+# CMake names a missing one.
+declare -A SPOONWISE_PACKAGE_GROUPS=(
+    [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev"
+    # The stand-in faces the windows ask for by name.
+    [run]="fonts-liberation"
+    # Running the program without a display: a private X server, its window found and saved.
+    [headless]="xvfb:Xvfb xauth:xauth xdotool:xdotool imagemagick:import"
+    # Reading the converter back as a screen reader does, and a dark desktop theme to shoot.
+    [screenshots]="dbus-daemon:dbus-run-session dbus-bin at-spi2-core python3-pyatspi
+        qt6-gtk-platformtheme gnome-themes-extra"
+    [test]="libgtest-dev libbenchmark-dev clang-format:clang-format shellcheck:shellcheck
+        desktop-file-utils:desktop-file-validate appstream:appstreamcli groff-base:groff
+        mandoc:mandoc imagemagick:identify file:file binutils:readelf"
+    [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-14-dev"
+    # The package's own build dependencies come from debian/control (see ensure_build_depends).
+    [package]="dpkg-dev:dpkg-buildpackage debhelper:dh lintian:lintian git:git"
+    [verify]="debootstrap:debootstrap"
 )
 
-missing_packages() {
-    local package status
-    for package in "${SPOONWISE_PACKAGES[@]}"; do
-        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-        [[ $status == "install ok installed" ]] || printf '%s\n' "$package"
-    done
+# package_entries <group>...: prints the entries of the groups, one a line, each once.
+package_entries() {
+    local group entries
+    for group in "$@"; do
+        [ -n "${SPOONWISE_PACKAGE_GROUPS[$group]+set}" ] || {
+            echo "unknown package group: $group" >&2
+            return 1
+        }
+        read -r -d '' -a entries <<<"${SPOONWISE_PACKAGE_GROUPS[$group]}" || true
+        printf '%s\n' "${entries[@]}"
+    done | awk '!seen[$0]++'
 }
 
-ensure_packages() {
-    local missing
-    mapfile -t missing < <(missing_packages)
-    [ ${#missing[@]} -eq 0 ] && return 0
+# install_or_name <package>...: installs the packages as root; otherwise prints the command.
+install_or_name() {
     if [ "$(id -u)" -ne 0 ]; then
         echo "These packages are missing. Install them, then run this again:" >&2
-        echo "  sudo apt-get install --no-install-recommends ${missing[*]}" >&2
+        echo "  sudo apt-get install --no-install-recommends $*" >&2
         return 1
     fi
-    echo "Installing: ${missing[*]}"
+    echo "Installing: $*"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt-get install -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "$@"
 }
 
-# build_tree <directory> <build type> [extra cmake arguments...]
+# ensure_packages <group>...: makes sure that what the groups need is there. On Debian it
+# installs the missing packages (as root) or prints the command to do so; elsewhere it names
+# the missing commands and carries on. SPOONWISE_SKIP_PACKAGES=1 skips the check.
+ensure_packages() {
+    [ "${SPOONWISE_SKIP_PACKAGES:-0}" = 1 ] && return 0
+    local entries entry missing=() status
+    mapfile -t entries < <(package_entries "$@")
+    if ! command -v dpkg-query >/dev/null; then
+        for entry in "${entries[@]}"; do
+            [[ $entry == *:* ]] || continue
+            command -v "${entry#*:}" >/dev/null || missing+=("${entry#*:}")
+        done
+        if [ ${#missing[@]} -gt 0 ]; then
+            echo "Not a Debian system; these tools were not found: ${missing[*]}" >&2
+            echo "Install them with your system's package manager (libraries: CMake names those)." >&2
+        fi
+        return 0
+    fi
+    for entry in "${entries[@]}"; do
+        status=$(dpkg-query -W -f='${Status}' "${entry%%:*}" 2>/dev/null || true)
+        [[ $status == "install ok installed" ]] || missing+=("${entry%%:*}")
+    done
+    [ ${#missing[@]} -eq 0 ] || install_or_name "${missing[@]}"
+}
+
+# ensure_build_depends <source tree>: installs the Build-Depends of its debian/control.
+ensure_build_depends() {
+    local source=$1
+    [ "${SPOONWISE_SKIP_PACKAGES:-0}" = 1 ] && return 0
+    (cd "$source" && dpkg-checkbuilddeps 2>/dev/null) && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "The package's build dependencies are missing. Install them, then run this again:" >&2
+        echo "  sudo apt-get build-dep --no-install-recommends $source" >&2
+        return 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get build-dep -y -qq -o DPkg::Lock::Timeout=600 --no-install-recommends "$source"
+}
+
+# build_tree <directory> <build type> [extra cmake arguments...]: configures every time, so
+# that an existing tree cannot keep other settings, then builds. Warnings are errors here.
 build_tree() {
     local dir=$1 type=$2
     shift 2
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$SPOONWISE_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@"
-    fi
+    cmake -S "$SPOONWISE_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@"
     cmake --build "$dir"
 }

@@ -27,7 +27,7 @@ public:
             messages << QStringLiteral("%1 | %2 | %3").arg(prompt, text("txtenter"), combo()->currentText());
         });
         form->show();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
@@ -276,7 +276,8 @@ private slots:
                     = h.form->isVisible() == (cell[2] == "1") && QApplication::activeModalWidget() == opened;
                 cell[3].isEmpty() ? void(opened->close()) : child<QPushButton>(opened, cell[3])->click();
             });
-            QApplication::setActiveWindow(h.form.get());
+            h.form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
             const QString how = cell[0].section(':', 0, 0), what = cell[0].section(':', 1);
             if (how == "menu")
                 h.find<QAction>(what)->trigger();

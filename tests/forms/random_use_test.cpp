@@ -40,7 +40,7 @@ private slots:
         Form1 form;
         form.setMessageSink([](const QString &) {});
         form.show();
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTimer closer; // a user who pokes at each reference window, then closes it
         connect(&closer, &QTimer::timeout, [&] {

@@ -15,7 +15,7 @@ QPointer<QWidget> open(const QString &name)
                                                                        {"Form6", toolkit::instance<Form6>}};
     QWidget *window = windows.value(name)();
     window->show();
-    QApplication::setActiveWindow(window);
+    window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
         qWarning("window did not become active");
     return window;

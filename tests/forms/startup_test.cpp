@@ -66,7 +66,7 @@ private slots:
         QPointer<Form1> main;
         QString seen;
         QTimer::singleShot(0, title, [&] {
-            QApplication::setActiveWindow(title);
+            title->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(title));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the focus starts on OK
             main = toolkit::instance<Form1>();

@@ -72,12 +72,19 @@ check_metainfo() {
     output=$(appstreamcli validate-tree --no-net --no-color "$stage" 2>&1) ||
         fail "appstreamcli validate-tree: $output"
     grep -q "<release version=\"$version\"" "$file" || fail "$file has no release $version"
+    local shot
+    for shot in "$source"/docs/screenshots/*.png; do
+        grep -q "<image>[^<]*/docs/screenshots/${shot##*/}</image>" "$file" ||
+            fail "$file does not list the screenshot ${shot##*/}"
+    done
 }
 
 check_man() {
     local file=$1 output
     output=$(LC_ALL=C.UTF-8 groff -man -ww -z "$file" 2>&1) || fail "groff cannot read $file"
     [ -z "$output" ] || fail "groff warnings for $file: $output"
+    output=$(mandoc -T lint "$file" 2>&1) || true
+    [ -z "$output" ] || fail "mandoc -T lint $file: $output"
     grep -q "^\.TH SPOONWISE 1 .*\"Spoonwise II $version\"" "$file" || fail "$file does not name version $version"
 }
 
