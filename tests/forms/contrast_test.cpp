@@ -26,7 +26,8 @@ double contrast(const QColor &ink, const QList<QColor> &behind)
 {
     double lowest = behind.isEmpty() ? 0 : 21;
     for (const QColor &colour : behind) {
-        const auto [dark, light] = std::minmax(luminance(ink), luminance(colour));
+        // minmax of two values would hand back references to the temporaries.
+        const auto [dark, light] = std::minmax({luminance(ink), luminance(colour)});
         lowest = std::min(lowest, (light + 0.05) / (dark + 0.05));
     }
     return lowest;
