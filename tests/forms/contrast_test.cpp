@@ -145,31 +145,8 @@ private slots:
         QFETCH(QString, window);
         QFETCH(bool, dark);
         QFETCH(QStringList, glyphs);
-        static const QHash<QString, std::function<QWidget *()>> build = {{"Form1",
-                                                                          [] {
-                                                                              return new Form1;
-                                                                          }},
-                                                                         {"Form0",
-                                                                          [] {
-                                                                              return new Form0;
-                                                                          }},
-                                                                         {"Form2",
-                                                                          [] {
-                                                                              return new Form2;
-                                                                          }},
-                                                                         {"Form4",
-                                                                          [] {
-                                                                              return new Form4;
-                                                                          }},
-                                                                         {"Form5",
-                                                                          [] {
-                                                                              return new Form5;
-                                                                          }},
-                                                                         {"Form6", [] {
-                                                                              return new Form6;
-                                                                          }}};
         QApplication::setPalette(dark ? darkDesktop() : QApplication::style()->standardPalette());
-        const std::unique_ptr<QWidget> shown(build.value(window)());
+        const std::unique_ptr<QWidget> shown(newWindow(window));
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
 

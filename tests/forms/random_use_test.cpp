@@ -4,6 +4,7 @@
 #include "widgettest.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <array>
 #include <random>
@@ -24,13 +25,13 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale);
+        const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         const auto seed = static_cast<unsigned>(qEnvironmentVariableIntValue("SPOONWISE_SEED") + 20261206);
         std::mt19937 random(seed);
         const auto pick = [&](int n) {
             return static_cast<int>(random() % static_cast<unsigned>(n));
         };
-        const convert::NumberFormat format {locale.decimalPoint().toStdString(),
-                                            locale.groupSeparator().toStdString()};
+        const convert::NumberFormat format = toolkit::numberFormatOf(locale);
         const QString d = QRegularExpression::escape(locale.decimalPoint());
         const QString g = QRegularExpression::escape(locale.groupSeparator());
         const QRegularExpression shown(
@@ -39,11 +40,9 @@ private slots:
         FakeCalculator calculator;
         Form1 form;
         form.setMessageSink([](const QString &) {});
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(showActive(&form));
         QTimer closer; // a user who pokes at each reference window, then closes it
-        connect(&closer, &QTimer::timeout, [&] {
+        connect(&closer, &QTimer::timeout, &form, [&] {
             if (QWidget *window = QApplication::activeModalWidget()) {
                 QTest::keyClicks(window->focusWidget(), QStringLiteral("x\t\r"));
                 window->close();
@@ -95,7 +94,6 @@ private slots:
                          qPrintable(box->objectName() + ": " + box->text()));
         }
         QVERIFY(form.isVisible());
-        QLocale::setDefault(QLocale::c());
     }
 };
 

@@ -3,6 +3,7 @@
 #ifndef SPOONWISE_TESTS_WIDGETTEST_H
 #define SPOONWISE_TESTS_WIDGETTEST_H
 
+#include "controls.h"
 #include "form0.h"
 #include "form1.h"
 #include "form2.h"
@@ -34,15 +35,27 @@ template<typename T = QWidget> T *child(const QWidget *window, const QString &na
     return window->findChild<T *>(name);
 }
 
-// The texts the named controls show, joined by '|': "Label1,Exit" -> "ABOUT|&OK".
-inline QString texts(const QWidget *window, const QString &names)
+// A new window of the class with this object name.
+inline QWidget *newWindow(const QString &name)
 {
-    QStringList shown;
-    for (const QString &name : names.split(',')) {
-        const QObject *control = child<QObject>(window, name);
-        shown << control->property(control->inherits("QComboBox") ? "currentText" : "text").toString();
-    }
-    return shown.join('|');
+    const QList<std::function<QWidget *()>> windows = {[] { return new Form0; },
+                                                       [] { return new Form1; },
+                                                       [] { return new Form2; },
+                                                       [] { return new Form4; },
+                                                       [] { return new Form5; },
+                                                       [] {
+                                                           return new Form6;
+                                                       }};
+    const QStringList names = {"Form0", "Form1", "Form2", "Form4", "Form5", "Form6"};
+    return windows.at(names.indexOf(name))();
+}
+
+// Shows a window and waits until it has the keyboard focus; false if it never gets it.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 // Runs the application's own event loop, where closing the last window ends the program;
@@ -60,7 +73,7 @@ inline int runUntilTheProgramEnds()
 inline void whenShown(const QString &name, std::function<void(QWidget *)> act)
 {
     auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, name, act] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, name, act] {
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (window->objectName() == name && window->isVisible()) {
                 poll->deleteLater();
@@ -84,13 +97,11 @@ public:
         , m_oldFolder(QDir::currentPath())
     {
         if (presence == Installed)
-            addScript(m_dir.filePath(QStringLiteral("xcalc")),
-                      "echo started >> '" + log().toLocal8Bit() + "'");
-        QDir(m_dir.path()).mkdir(QStringLiteral("here"));
-        for (const QString &decoy :
-             {QStringLiteral("C:\\windows\\calc.EXE"), QStringLiteral("gnome-calculator")})
-            addScript(m_dir.filePath(QStringLiteral("here/") + decoy), "");
-        QDir::setCurrent(m_dir.filePath(QStringLiteral("here")));
+            addScript(m_dir.filePath("xcalc"), "echo started >> '" + log().toLocal8Bit() + "'");
+        QDir(m_dir.path()).mkdir("here");
+        for (const QString decoy : {"C:\\windows\\calc.EXE", "gnome-calculator"})
+            addScript(m_dir.filePath("here/" + decoy), "");
+        QDir::setCurrent(m_dir.filePath("here"));
         qputenv("PATH", ".::" + m_dir.path().toLocal8Bit());
     }
     ~FakeCalculator()
@@ -107,7 +118,7 @@ public:
     }
 
 private:
-    QString log() const { return m_dir.filePath(QStringLiteral("starts.log")); }
+    QString log() const { return m_dir.filePath("starts.log"); }
     static void addScript(const QString &path, const QByteArray &command)
     {
         QFile script(path);
