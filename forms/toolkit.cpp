@@ -103,22 +103,22 @@ struct Backdrop
     }
 };
 
-// The picture under `widget`, drawn without the controls on it.
-void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget)
+// The picture under `area` of `widget`, drawn without the controls on it.
+void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget, const QRect &area)
 {
     QImage drawn(picture->size(), QImage::Format_ARGB32);
     drawn.fill(Qt::transparent);
     picture->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
-    const QRect under = QRect(widget->mapTo(picture, QPoint()), widget->size()) & drawn.rect();
+    const QRect under = QRect(widget->mapTo(picture, area.topLeft()), area.size()) & drawn.rect();
     for (int y = under.top(); y <= under.bottom(); ++y) {
         for (int x = under.left(); x <= under.right(); ++x)
             backdrop.add(drawn.pixelColor(x, y));
     }
 }
 
-// What a widget's text is drawn on: a text box's base, else the widget's own background if it
-// fills it, that of the first ancestor that does (a window always does) or the picture under it.
-Backdrop backdropOf(QWidget *widget)
+// What `area` of a widget is drawn on: a text box's base, else the widget's own background if
+// it fills it, that of the first ancestor that does (a window always does) or the picture under it.
+Backdrop backdropOf(QWidget *widget, const QRect &area)
 {
     Backdrop backdrop;
     if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)) {
@@ -127,7 +127,7 @@ Backdrop backdropOf(QWidget *widget)
     }
     for (QWidget *under = widget; under; under = under->parentWidget()) {
         if (under != widget && qobject_cast<PictureBox *>(under)) {
-            addPictureUnder(backdrop, under, widget);
+            addPictureUnder(backdrop, under, widget, area);
             break;
         }
         if (under->autoFillBackground() || under->isWindow()) {
@@ -321,7 +321,19 @@ void setForeground(QWidget *widget, const QColor &colour)
 
 void setInk(QWidget *widget, const QColor &ink)
 {
-    setForeground(widget, readableInk(ink, backdropOf(widget)));
+    setForeground(widget, readableInk(ink, backdropOf(widget, widget->rect())));
+}
+
+double contrastBehind(const QColor &ink, QWidget *widget, const QRect &area)
+{
+    return backdropOf(widget, area).contrast(ink);
+}
+
+double contrast(const QColor &ink, const QColor &paper)
+{
+    Backdrop backdrop;
+    backdrop.add(paper);
+    return backdrop.contrast(ink);
 }
 
 void showMessageBox(QWidget *parent, const QString &prompt)

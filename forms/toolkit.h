@@ -86,6 +86,11 @@ void setForeground(QWidget *widget, const QColor &colour);
 // takes the nearest lightness that does; pure red on light grey becomes a darker red.
 void setInk(QWidget *widget, const QColor &ink);
 
+// The contrast (1 to 21, as WCAG reckons it) of a text colour against the least distinct part
+// of what is behind `area` of a widget, as setInk() finds it; and against one colour.
+double contrastBehind(const QColor &ink, QWidget *widget, const QRect &area);
+double contrast(const QColor &ink, const QColor &paper);
+
 // A modal box with the prompt, an OK button, no icon and the application title. Returns
 // when the user has closed it.
 void showMessageBox(QWidget *parent, const QString &prompt);
