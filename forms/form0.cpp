@@ -1,5 +1,6 @@
 #include "form0.h"
 
+#include "controls.h"
 #include "maker.h"
 #include "toolkit.h"
 
@@ -23,10 +24,10 @@ Form0::Form0(QWidget *parent)
     const QFont heading = toolkit::font(Face::TimesNewRoman, 18, true);
     Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("ABOUT"), 1560, 0, 1815, 375);
     Label1->setFont(heading);
-    toolkit::setInk(Label1, QColor(255, 0, 0));
+    toolkit::setInk(Label1, toolkit::kRed);
     Label3 = toolkit::addLabel(this, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 480, 600, 3855, 390);
     Label3->setFont(heading);
-    toolkit::setInk(Label3, QColor(0, 0, 255));
+    toolkit::setInk(Label3, toolkit::kBlue);
     toolkit::addLines<Form0, 8>(this, this,
                                 {&Form0::Line1, &Form0::Line2, &Form0::Line3, &Form0::Line4, &Form0::Line5,
                                  &Form0::Line6, &Form0::Line7, &Form0::Line8},
@@ -54,7 +55,7 @@ Form0::Form0(QWidget *parent)
                               3120, 2520, 1095, 375);
     connect(Exit, &QPushButton::clicked, this, &Form0::Exit_Click);
 
-    Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 240, 3120, 2655, 255);
+    Label6 = toolkit::addLabel(this, "Label6", toolkit::text(maker::kNoticeLine), 240, 3120, 2655, 255);
 
     toolkit::setTabOrder({Exit, mypic, Picture1});
     Exit->setFocus();

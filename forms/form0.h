@@ -22,7 +22,7 @@ public:
     explicit Form0(QWidget *parent = nullptr);
     ~Form0() override;
 
-public slots:
+private slots:
     void Exit_Click();
 
 private:

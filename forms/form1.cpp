@@ -23,8 +23,12 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <string_view>
+
 using toolkit::Face;
 using toolkit::px;
+using toolkit::text;
 
 namespace {
 
@@ -51,14 +55,12 @@ constexpr std::array<const char *, 6> kToolbarImages = {
     ":/toolbar/formulas.svg", ":/toolbar/fractions.svg",  ":/toolbar/help.svg",
 };
 
-QString text(const char *utf8)
+// The character code a key press delivers, as the entry box's key handler sees it (13 for
+// Enter and Return); 0 for a key that delivers no character.
+int keyAscii(const QKeyEvent *event)
 {
-    return QString::fromUtf8(utf8);
-}
-
-convert::NumberFormat numberFormatOf(const QLocale &locale)
-{
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    const QString typed = event->text();
+    return typed.isEmpty() ? 0 : typed.at(0).unicode();
 }
 
 // Starts a calculator as a separate process, one more per call; false when none could be
@@ -102,19 +104,15 @@ public:
     void setUnitText(std::string_view value) override { write(m_form.Combo1->lineEdit(), value); }
     std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
     void setResultText(convert::Unit box, std::string_view value) override { write(resultBox(box), value); }
-    void showMessage(std::string_view prompt) override { m_form.message(fromUtf8(prompt)); }
+    void showMessage(std::string_view prompt) override { m_form.message(text(prompt)); }
 
 private:
-    static QString fromUtf8(std::string_view value)
-    {
-        return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-    }
     QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
     // A box too narrow for its text shows the start of it, where a long number begins; left at
     // the end, "1,000,000.00" would read ",000,000.00".
     static void write(QLineEdit *box, std::string_view value)
     {
-        box->setText(fromUtf8(value));
+        box->setText(text(value));
         box->setCursorPosition(0);
     }
 
@@ -133,15 +131,13 @@ struct Form1::MenuItem
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
     , ImageList1(QSize(16, 16))
-    , m_numberFormat(numberFormatOf(QLocale()))
+    , m_numberFormat(toolkit::numberFormatOf(QLocale()))
     , m_messageSink([this](const QString &prompt) { toolkit::showMessageBox(this, prompt); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(toolkit::kApplicationTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
-    // A fixed layout: no maximize button, no sizing border.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    toolkit::setTitleBar(this, toolkit::TitleBar::Standard, true); // a fixed layout that can be minimized
     auto *client = new QWidget(this);
     client->setFont(toolkit::font(Face::MsSansSerif, 12)); // the menus keep the desktop's font
     client->setFixedSize(px(6255), px(5550));
@@ -237,7 +233,7 @@ void Form1::buildEntryFrame()
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
     for (const convert::UnitInfo &unit : convert::kUnits)
-        Combo1->addItem(QString::fromUtf8(unit.text.data(), static_cast<qsizetype>(unit.text.size())));
+        Combo1->addItem(text(unit.text));
     Combo1->setCurrentIndex(0);
     Combo1->setToolTip(QStringLiteral("Click Here to Select Measurement to Convert."));
     Label5->setBuddy(Combo1);
@@ -285,15 +281,14 @@ void Form1::buildResultFrames()
         toolkit::setForeground(frame, frameText);
         this->*entry.frame = frame;
 
-        const std::string_view name = convert::boxName(entry.unit);
         auto *box = new QLineEdit(frame);
-        box->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        box->setObjectName(text(convert::boxName(entry.unit)));
         toolkit::place(box, 120, 240, 975, 285);
         box->setAccessibleName(frame->title()); // read out as the unit it shows
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus); // out of the tab order, but selectable and copyable
         toolkit::setBackground(box, toolkit::kLightGrey);
-        toolkit::setInk(box, entry.ink == Ink::American ? QColor(255, 0, 0) : QColor(0, 0, 255));
+        toolkit::setInk(box, entry.ink == Ink::American ? toolkit::kRed : toolkit::kBlue);
         this->*entry.box = box;
         m_resultBoxes[convert::indexOf(entry.unit)] = box;
     }
@@ -342,7 +337,7 @@ QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuI
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtenter && event->type() == QEvent::KeyPress)
-        txtenter_KeyPress(toolkit::keyAscii(static_cast<QKeyEvent *>(event)));
+        txtenter_KeyPress(keyAscii(static_cast<QKeyEvent *>(event)));
     return QMainWindow::eventFilter(watched, event); // the keystroke goes on unchanged
 }
 
@@ -443,6 +438,13 @@ void Form1::Toolbar1_ButtonClick(QAction *Button)
         {"Decimals", &Form1::mnutoolsdecimals_Click},
         {"Help", &Form1::mnuhelphow_Click},
     }};
+    // Every button's key has its command: a mistyped key would leave the button dead.
+    static_assert(std::ranges::all_of(kToolbarEntries, [](const toolkit::ToolbarEntry &entry) {
+        return entry.style == toolkit::ToolbarEntry::Style::Separator
+            || std::ranges::any_of(kCommands, [&entry](const KeyCommand &command) {
+                   return std::string_view(command.key) == entry.key;
+               });
+    }));
     const QString key = toolkit::KeyedToolBar::key(Button);
     for (const KeyCommand &command : kCommands) {
         if (key == QLatin1String(command.key)) {

@@ -3,6 +3,7 @@
 #ifndef SPOONWISE_FORMS_FORM1_H
 #define SPOONWISE_FORMS_FORM1_H
 
+#include "controls.h"
 #include "numbers.h"
 #include "toolkit.h"
 #include "units.h"
@@ -32,7 +33,7 @@ public:
     // Where the window's messages go: a real message box unless replaced (tests capture them).
     void setMessageSink(toolkit::MessageSink sink);
 
-public slots:
+private slots:
     void Command1_Click();
     void txtenter_KeyPress(int KeyAscii);
     void Label6_Click();

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "controls.h"
 #include "maker.h"
 #include "toolkit.h"
 
@@ -12,6 +13,7 @@
 #include <span>
 
 using toolkit::Face;
+using toolkit::text;
 
 namespace {
 
@@ -53,7 +55,7 @@ QListWidget *addList(QWidget *parent, const char *name, std::span<const char *co
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char *item : items)
-        list->addItem(QString::fromUtf8(item));
+        list->addItem(text(item));
     list->setAccessibleName(list->item(0)->text()); // its heading item
     return list;
 }
@@ -73,7 +75,7 @@ Form2::Form2(QWidget *parent)
     Label1->setWordWrap(true);
     setAccessibleName(kBanner.simplified()); // the untitled window goes by its banner
     Label1->setFont(toolkit::font(Face::Impact, 18));
-    toolkit::setInk(Label1, QColor(255, 0, 0));
+    toolkit::setInk(Label1, toolkit::kRed);
 
     Image1 = new toolkit::PictureBox(QStringLiteral(":/pictures/times.svg"), this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -98,7 +100,7 @@ Form2::Form2(QWidget *parent)
     Exit->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
     connect(Exit, &QPushButton::clicked, this, &Form2::Exit_Click);
 
-    Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 120, 4680, 2535, 255);
+    Label6 = toolkit::addLabel(this, "Label6", toolkit::text(maker::kNoticeLine), 120, 4680, 2535, 255);
 
     toolkit::setTabOrder({Exit, Measure, Weight});
     Exit->setFocus();

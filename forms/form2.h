@@ -23,7 +23,7 @@ public:
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;
 
-public slots:
+private slots:
     void Exit_Click();
 
 private:

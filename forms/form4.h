@@ -22,7 +22,7 @@ public:
     explicit Form4(QWidget *parent = nullptr);
     ~Form4() override;
 
-public slots:
+private slots:
     void Command1_Click();
 
 private:

@@ -15,7 +15,7 @@ namespace {
 // line breaks.
 QString disclaimer()
 {
-    const QString maker = QString::fromUtf8(maker::kName);
+    const QString maker = toolkit::text(maker::kName);
     const QString shouted = maker.toUpper();
     const QStringList lines = {
         QStringLiteral("DISCLAIMER:This software is provided \"AS IS\" without warranty of any kind."),
@@ -37,10 +37,10 @@ QString disclaimer()
         QString(60, QLatin1Char(' ')),
         QString(60, QLatin1Char(' ')),
         QStringLiteral("Write to: %1").arg(maker),
-        QStringLiteral("\t%1").arg(QString::fromUtf8(maker::kStreet)),
-        QStringLiteral("\t%1").arg(QString::fromUtf8(maker::kTown)),
+        QStringLiteral("\t%1").arg(toolkit::text(maker::kStreet)),
+        QStringLiteral("\t%1").arg(toolkit::text(maker::kTown)),
         QString(30, QLatin1Char(' ')),
-        QStringLiteral("E-Mail: %1").arg(QString::fromUtf8(maker::kEmail)),
+        QStringLiteral("E-Mail: %1").arg(toolkit::text(maker::kEmail)),
     };
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
@@ -58,7 +58,7 @@ Form5::Form5(QWidget *parent)
 
     Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("Warranty Information"), 840, 240, 5055, 495);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 24, true));
-    toolkit::setInk(Label1, QColor(255, 0, 0));
+    toolkit::setInk(Label1, toolkit::kRed);
 
     text1 = new QPlainTextEdit(this);
     text1->setObjectName(QStringLiteral("text1"));
@@ -76,7 +76,7 @@ Form5::Form5(QWidget *parent)
     command1 = toolkit::addButton(this, "command1", QStringLiteral("OK"), QString(), 5160, 5400, 1095, 375);
     connect(command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
-    Label2 = toolkit::addLabel(this, "Label2", QString::fromUtf8(maker::kNoticeLine), 120, 5520, 2415, 255);
+    Label2 = toolkit::addLabel(this, "Label2", toolkit::text(maker::kNoticeLine), 120, 5520, 2415, 255);
 
     toolkit::setTabOrder({text1, command1});
     text1->setFocus();

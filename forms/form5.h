@@ -17,7 +17,7 @@ public:
     explicit Form5(QWidget *parent = nullptr);
     ~Form5() override;
 
-public slots:
+private slots:
     void Command1_Click();
 
 private:

@@ -1,5 +1,7 @@
 #include "form6.h"
 
+#include "toolkit.h"
+
 #include <QAction>
 #include <QLayout>
 #include <QMenuBar>
@@ -19,9 +21,8 @@ constexpr std::array<toolkit::ToolbarEntry, 1> kToolbarEntries = {{
 // Tab stops every eight average characters, so the two columns fit the narrow box.
 constexpr int kTabStopCharacters = 8;
 
-} // namespace
-
-QString Form6::designTable()
+// The table as it opens: columns split by TAB, lines ended by CR LF.
+QString fractionTable()
 {
     return QStringLiteral("Fraction\tDecimal\t\r\n"
                           "1/8\t.125\r\n"
@@ -32,6 +33,8 @@ QString Form6::designTable()
                           "3/4\t.750\r\n"
                           "1\"\t1.00\r\n");
 }
+
+} // namespace
 
 Form6::Form6(QWidget *parent)
     : QMainWindow(parent)
@@ -66,9 +69,9 @@ Form6::Form6(QWidget *parent)
     Text1->setTabStopDistance(Text1->fontMetrics().averageCharWidth() * kTabStopCharacters);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setPlainText(designTable());
+    Text1->setPlainText(fractionTable());
     // The untitled window and its table go by the table's heading line.
-    const QString heading = designTable().section(QLatin1Char('\r'), 0, 0).simplified();
+    const QString heading = fractionTable().section(QLatin1Char('\r'), 0, 0).simplified();
     setAccessibleName(heading);
     Text1->setAccessibleName(heading);
     toolkit::setBackground(Text1, toolkit::systemColour(Text1, toolkit::SystemColour::InactiveBorder));

@@ -2,7 +2,7 @@
 #ifndef SPOONWISE_FORMS_FORM6_H
 #define SPOONWISE_FORMS_FORM6_H
 
-#include "toolkit.h"
+#include "controls.h"
 
 #include <QMainWindow>
 
@@ -18,10 +18,7 @@ public:
     explicit Form6(QWidget *parent = nullptr);
     ~Form6() override;
 
-    // The table as designed: 88 characters, columns split by TAB, lines ended by CR LF.
-    static QString designTable();
-
-public slots:
+private slots:
     void mnuhide_Click();
     void Toolbar1_ButtonClick(QAction *Button);
 

@@ -1,26 +1,19 @@
 #include "toolkit.h"
 
+#include "controls.h"
+
 #include <QAbstractScrollArea>
-#include <QAccessibleWidget>
-#include <QAction>
 #include <QApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
-#include <QToolButton>
-#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -30,44 +23,48 @@ namespace toolkit {
 
 namespace {
 
-// The width of an empty gap between toolbar buttons, in pixels.
-constexpr int kSeparatorWidth = 8;
-
-// Labels draw their text from the top-left corner of their box, however tall the box.
-constexpr Qt::Alignment kLabelAlignment = Qt::AlignTop | Qt::AlignLeft;
-
-// The layers of a sign picture: drawn in the text colour, and as drawn under it.
-const QString kInk = QStringLiteral("ink");
-const QString kShadow = QStringLiteral("shadow");
-
 struct FaceInfo
 {
-    const char *design;
+    Face face;
+    const char *family;
     const char *standIn;
-    bool standInBold; // a regular stand-in would look far lighter than the design's face
+    bool standInBold; // a regular stand-in would look far lighter than the face
 };
 
 constexpr std::array<FaceInfo, 3> kFaces = {{
-    {"MS Sans Serif", "Liberation Sans", false},
-    {"Times New Roman", "Liberation Serif", false},
-    {"Impact", "Liberation Sans Narrow", true},
+    {Face::MsSansSerif, "MS Sans Serif", "Liberation Sans", false},
+    {Face::TimesNewRoman, "Times New Roman", "Liberation Serif", false},
+    {Face::Impact, "Impact", "Liberation Sans Narrow", true},
 }};
 
 struct ColourRole
 {
+    SystemColour colour;
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
 };
 
-// Indexed by SystemColour.
 constexpr std::array<ColourRole, 6> kSystemColours = {{
-    {QPalette::Active, QPalette::Button}, // ButtonFace
-    {QPalette::Active, QPalette::ButtonText}, // ButtonText
-    {QPalette::Active, QPalette::WindowText}, // WindowText
-    {QPalette::Active, QPalette::Base}, // WindowBackground
-    {QPalette::Inactive, QPalette::Button}, // InactiveTitleBarText
-    {QPalette::Inactive, QPalette::Window}, // InactiveBorder
+    {SystemColour::ButtonFace, QPalette::Active, QPalette::Button},
+    {SystemColour::ButtonText, QPalette::Active, QPalette::ButtonText},
+    {SystemColour::WindowText, QPalette::Active, QPalette::WindowText},
+    {SystemColour::WindowBackground, QPalette::Active, QPalette::Base},
+    {SystemColour::InactiveTitleBarText, QPalette::Inactive, QPalette::Button},
+    {SystemColour::InactiveBorder, QPalette::Inactive, QPalette::Window},
 }};
+
+// Both tables are looked up by their enum's value.
+template<typename Table, typename Key>
+constexpr bool inEnumOrder(const Table &table, Key Table::value_type::*key)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (static_cast<std::size_t>(table[i].*key) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(inEnumOrder(kFaces, &FaceInfo::face));
+static_assert(inEnumOrder(kSystemColours, &ColourRole::colour));
 
 // WCAG AA: the lowest contrast of a text against what is behind it.
 constexpr double kReadableContrast = 4.5;
@@ -106,22 +103,22 @@ struct Backdrop
     }
 };
 
-// The picture under `widget`, drawn without the controls on it.
-void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget)
+// The picture under `area` of `widget`, drawn without the controls on it.
+void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget, const QRect &area)
 {
     QImage drawn(picture->size(), QImage::Format_ARGB32);
     drawn.fill(Qt::transparent);
     picture->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
-    const QRect under = QRect(widget->mapTo(picture, QPoint()), widget->size()) & drawn.rect();
+    const QRect under = QRect(widget->mapTo(picture, area.topLeft()), area.size()) & drawn.rect();
     for (int y = under.top(); y <= under.bottom(); ++y) {
         for (int x = under.left(); x <= under.right(); ++x)
             backdrop.add(drawn.pixelColor(x, y));
     }
 }
 
-// What a widget's text is drawn on: a text box's base, else the widget's own background if it
-// fills it, that of the first ancestor that does (a window always does) or the picture under it.
-Backdrop backdropOf(QWidget *widget)
+// What `area` of a widget is drawn on: a text box's base, else the widget's own background if
+// it fills it, that of the first ancestor that does (a window always does) or the picture under it.
+Backdrop backdropOf(QWidget *widget, const QRect &area)
 {
     Backdrop backdrop;
     if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractScrollArea *>(widget)) {
@@ -130,7 +127,7 @@ Backdrop backdropOf(QWidget *widget)
     }
     for (QWidget *under = widget; under; under = under->parentWidget()) {
         if (under != widget && qobject_cast<PictureBox *>(under)) {
-            addPictureUnder(backdrop, under, widget);
+            addPictureUnder(backdrop, under, widget, area);
             break;
         }
         if (under->autoFillBackground() || under->isWindow()) {
@@ -168,20 +165,20 @@ QColor readableInk(const QColor &ink, const Backdrop &backdrop)
     return best;
 }
 
-// Whether each design face is installed, looked up once.
-bool designFaceInstalled(Face face)
+// Whether each face is installed, looked up once.
+bool faceInstalled(Face face)
 {
     static const std::array<bool, 3> installed = [] {
         std::array<bool, 3> result {};
         for (std::size_t i = 0; i < kFaces.size(); ++i)
-            result[i] = QFontDatabase::hasFamily(QString::fromLatin1(kFaces[i].design));
+            result[i] = QFontDatabase::hasFamily(QString::fromLatin1(kFaces[i].family));
         return result;
     }();
     return installed[static_cast<std::size_t>(face)];
 }
 
 // Keeps a label at least one line of its font high. A stand-in face can be taller than the
-// design's, and a box of the design's height would cut its descenders off.
+// face the box was sized for, and would have its descenders cut off.
 class LineHeight : public QObject
 {
 public:
@@ -204,57 +201,6 @@ private:
     static void fit(QLabel *label)
     {
         label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
-    }
-};
-
-class ShortcutPriority : public QObject
-{
-public:
-    explicit ShortcutPriority(QWidget *window)
-        : QObject(window)
-        , m_window(window)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride)
-            return QObject::eventFilter(watched, event);
-        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-        const auto actions = m_window->findChildren<QAction *>();
-        for (const QAction *action : actions) {
-            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
-                // Left unaccepted, the key goes to the shortcut instead of the text box.
-                event->ignore();
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-};
-
-class ClickableLabelAccessible : public QAccessibleWidget
-{
-public:
-    explicit ClickableLabelAccessible(ClickableLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        const QString own = QAccessibleWidget::text(kind);
-        return kind == QAccessible::Name && own.isEmpty() ? static_cast<QLabel *>(widget())->text() : own;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString &name) override
-    {
-        if (name == pressAction())
-            emit static_cast<ClickableLabel *>(widget())->clicked();
     }
 };
 
@@ -284,34 +230,6 @@ private:
     QWidget *m_window;
 };
 
-// How screen readers see the toolkit's own widgets and the windows: pictures as graphics, the
-// framing lines as separators, the clickable label as text with a press action, and a window
-// made of a plain widget as a window rather than an anonymous panel.
-QAccessibleInterface *toolkitAccessible(const QString &className, QObject *object)
-{
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && widget->windowType() == Qt::Window
-        && className == QLatin1String(widget->metaObject()->className())
-        && widget->metaObject()->superClass() == &QWidget::staticMetaObject)
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
-        return new ClickableLabelAccessible(static_cast<ClickableLabel *>(object));
-    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    if (className == QLatin1String(Line::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
-    return nullptr;
-}
-
-void installAccessibleFactory()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(toolkitAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed)
-}
-
 // The window manager's frame around a window; none before it has been framed.
 QMargins frameMargins(const QWidget *window)
 {
@@ -323,6 +241,11 @@ QMargins frameMargins(const QWidget *window)
 
 } // namespace
 
+convert::NumberFormat numberFormatOf(const QLocale &locale)
+{
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
 void place(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(px(left), px(top), px(width), px(height));
@@ -330,10 +253,10 @@ void place(QWidget *widget, int left, int top, int width, int height)
 
 void setTabOrder(std::initializer_list<QWidget *> widgets)
 {
-    const QWidget *previous = nullptr;
+    QWidget *previous = nullptr;
     for (QWidget *widget : widgets) {
         if (previous)
-            QWidget::setTabOrder(const_cast<QWidget *>(previous), widget);
+            QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
 }
@@ -341,9 +264,9 @@ void setTabOrder(std::initializer_list<QWidget *> widgets)
 QFont font(Face face, qreal pointSize, bool bold)
 {
     const FaceInfo &info = kFaces[static_cast<std::size_t>(face)];
-    const bool installed = designFaceInstalled(face);
+    const bool installed = faceInstalled(face);
     QFont result;
-    result.setFamilies({QString::fromLatin1(installed ? info.design : info.standIn)});
+    result.setFamilies({QString::fromLatin1(installed ? info.family : info.standIn)});
     result.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
     result.setPointSizeF(pointSize);
     result.setBold(bold || (!installed && info.standInBold));
@@ -367,7 +290,7 @@ QPalette classicPalette()
     classic.setColor(QPalette::Shadow, black);
     classic.setColor(QPalette::Highlight, QColor(0, 0, 128));
     classic.setColor(QPalette::HighlightedText, white);
-    classic.setColor(QPalette::Link, QColor(0, 0, 255));
+    classic.setColor(QPalette::Link, kBlue);
     classic.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
     classic.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
     classic.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
@@ -398,7 +321,19 @@ void setForeground(QWidget *widget, const QColor &colour)
 
 void setInk(QWidget *widget, const QColor &ink)
 {
-    setForeground(widget, readableInk(ink, backdropOf(widget)));
+    setForeground(widget, readableInk(ink, backdropOf(widget, widget->rect())));
+}
+
+double contrastBehind(const QColor &ink, QWidget *widget, const QRect &area)
+{
+    return backdropOf(widget, area).contrast(ink);
+}
+
+double contrast(const QColor &ink, const QColor &paper)
+{
+    Backdrop backdrop;
+    backdrop.add(paper);
+    return backdrop.contrast(ink);
 }
 
 void showMessageBox(QWidget *parent, const QString &prompt)
@@ -502,200 +437,6 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
     button->setToolTip(toolTip);
     button->setAutoDefault(true);
     return button;
-}
-
-PictureBox::PictureBox(const QString &path, QWidget *parent)
-    : QWidget(parent)
-{
-    installAccessibleFactory();
-    if (path.endsWith(QLatin1String(".svg"))) {
-        m_svg = new QSvgRenderer(path, this);
-        m_size = m_svg->defaultSize();
-    } else {
-        m_bitmap = QPixmap(path);
-        m_size = m_bitmap.deviceIndependentSize().toSize();
-        // A rendering at twice the size, "name@2x.ext", keeps the picture sharp on scaled screens.
-        const QFileInfo file(path);
-        m_bitmap2x
-            = QPixmap(QStringLiteral("%1/%2@2x.%3").arg(file.path(), file.completeBaseName(), file.suffix()));
-        m_bitmap2x.setDevicePixelRatio(2);
-    }
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    if (!m_svg) {
-        const qreal scale = painter.deviceTransform().m11(); // device pixels per pixel, wherever painted
-        const QPixmap &best = scale > 1 && !m_bitmap2x.isNull() ? m_bitmap2x : m_bitmap;
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != best.devicePixelRatio());
-        painter.drawPixmap(0, 0, best);
-        return;
-    }
-    if (!m_svg->elementExists(kInk)) {
-        m_svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
-        return;
-    }
-    renderLayer(&painter, kShadow);
-    // The ink alone, then coloured where it covers, keeping its smoothed edges.
-    QImage ink(size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
-    ink.setDevicePixelRatio(devicePixelRatio());
-    ink.fill(Qt::transparent);
-    QPainter inkPainter(&ink);
-    renderLayer(&inkPainter, kInk);
-    inkPainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    inkPainter.fillRect(rect(), palette().color(foregroundRole()));
-    inkPainter.end();
-    painter.drawImage(0, 0, ink);
-}
-
-// Draws one layer of the SVG where it lies in the whole picture.
-void PictureBox::renderLayer(QPainter *painter, const QString &layer) const
-{
-    if (!m_svg->elementExists(layer))
-        return;
-    const QRectF view = m_svg->viewBoxF();
-    QTransform toBox = QTransform::fromTranslate(-view.left(), -view.top());
-    toBox *= QTransform::fromScale(m_size.width() / view.width(), m_size.height() / view.height());
-    const QTransform placed = m_svg->transformForElement(layer) * toBox;
-    m_svg->render(painter, layer, placed.mapRect(m_svg->boundsOnElement(layer)));
-}
-
-std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom)
-{
-    constexpr int kShadow = 120;
-    return {{
-        {left - kShadow, top + kShadow, left, top + kShadow, 1},
-        {left - kShadow, bottom + kShadow, left - kShadow, top + kShadow, 1},
-        {right - kShadow, bottom + kShadow, right - kShadow, bottom, 1},
-        {left, bottom, right, bottom, 2},
-        {left - kShadow, bottom + kShadow, right - kShadow, bottom + kShadow, 1},
-        {left, bottom, left, top, 2},
-        {left, top, right, top, 2},
-        {right, bottom, right, top, 2},
-    }};
-}
-
-Line::Line(const LineEnds &ends, QWidget *parent)
-    : QWidget(parent)
-    , m_width(ends.widthPixels)
-{
-    installAccessibleFactory();
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QPoint from(px(ends.x1), px(ends.y1));
-    const QPoint to(px(ends.x2), px(ends.y2));
-    // Room for the pen on every side of the line.
-    const QRect bounds = QRect(from, to).normalized().adjusted(-m_width, -m_width, m_width, m_width);
-    setGeometry(bounds);
-    m_line = QLine(from - bounds.topLeft(), to - bounds.topLeft());
-}
-
-void Line::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(m_line);
-}
-
-ImageList::ImageList(QSize imageSize, QColor maskColour)
-    : m_imageSize(imageSize)
-    , m_maskColour(maskColour)
-{
-}
-
-void ImageList::add(const QString &path)
-{
-    if (path.endsWith(QLatin1String(".svg"))) {
-        m_icons.append(QIcon(path)); // drawn on demand, crisp at any scale
-        return;
-    }
-    QPixmap bitmap(path);
-    if (!bitmap.isNull())
-        bitmap.setMask(bitmap.createMaskFromColor(m_maskColour, Qt::MaskInColor));
-    m_icons.append(QIcon(bitmap));
-}
-
-QIcon ImageList::icon(int index) const
-{
-    return index >= 1 && index <= count() ? m_icons.at(index - 1) : QIcon();
-}
-
-KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
-                           QWidget *parent)
-    : QToolBar(parent)
-{
-    setMovable(false);
-    setFloatable(false);
-    setContextMenuPolicy(Qt::PreventContextMenu);
-    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    setIconSize(images.imageSize());
-    for (const ToolbarEntry &entry : entries) {
-        if (entry.style == ToolbarEntry::Style::Separator) {
-            auto *gap = new QWidget(this);
-            gap->setFixedWidth(kSeparatorWidth);
-            addWidget(gap);
-            continue;
-        }
-        QAction *button = addAction(images.icon(entry.image), QString::fromUtf8(entry.caption));
-        button->setData(QString::fromUtf8(entry.key));
-        button->setToolTip(QString::fromUtf8(entry.tooltip));
-        widgetForAction(button)->setFixedSize(buttonSize);
-    }
-    connect(this, &QToolBar::actionTriggered, this, &KeyedToolBar::buttonClick);
-}
-
-QString KeyedToolBar::key(const QAction *button)
-{
-    return button ? button->data().toString() : QString();
-}
-
-QAction *KeyedToolBar::button(const QString &key) const
-{
-    const auto all = buttons();
-    for (QAction *action : all) {
-        if (KeyedToolBar::key(action) == key)
-            return action;
-    }
-    return nullptr;
-}
-
-QList<QAction *> KeyedToolBar::buttons() const
-{
-    QList<QAction *> result;
-    const auto all = actions();
-    for (QAction *action : all) {
-        if (action->data().isValid())
-            result.append(action);
-    }
-    return result;
-}
-
-ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
-{
-    installAccessibleFactory();
-    setAlignment(kLabelAlignment);
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void giveShortcutsPriority(QWidget *window)
-{
-    auto *filter = new ShortcutPriority(window);
-    const auto widgets = window->findChildren<QWidget *>();
-    for (QWidget *widget : widgets)
-        widget->installEventFilter(filter);
-}
-
-int keyAscii(const QKeyEvent *event)
-{
-    const QString text = event->text();
-    return text.isEmpty() ? 0 : text.at(0).unicode();
 }
 
 } // namespace toolkit

@@ -1,29 +1,24 @@
-// The small layer over Qt Widgets that the windows share: geometry in twips, the design's
-// fonts and system colours, message boxes, modal windows, a toolbar whose buttons carry a
-// key, an image list, a clickable label and menu shortcuts that win over text boxes.
+// The free functions the windows share: geometry in twips, windows and their frames, fonts
+// and system colours, readable text colours, message boxes, and the label and button
+// factories. The widget classes live in controls.h.
 #ifndef SPOONWISE_FORMS_TOOLKIT_H
 #define SPOONWISE_FORMS_TOOLKIT_H
 
+#include "numbers.h"
+
 #include <QColor>
 #include <QFont>
-#include <QIcon>
 #include <QLabel>
-#include <QList>
 #include <QPalette>
-#include <QPixmap>
 #include <QPointer>
-#include <QSize>
-#include <QToolBar>
+#include <QString>
 
-#include <array>
 #include <functional>
 #include <initializer_list>
-#include <span>
+#include <string_view>
 
-class QAction;
+class QLocale;
 class QPushButton;
-class QSvgRenderer;
-class QKeyEvent;
 class QWidget;
 
 namespace toolkit {
@@ -31,13 +26,22 @@ namespace toolkit {
 // The title of every message box and of the main window.
 inline constexpr auto kApplicationTitle = "Spoonwise II";
 
+// A UTF-8 text from the engine or from a table, as Qt shows it.
+inline QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The decimal point and group separator the engine reads and writes under `locale`.
+convert::NumberFormat numberFormatOf(const QLocale &locale);
+
 // 15 twips are one device-independent pixel; Qt scales pixels for high-DPI screens.
 constexpr int px(int twips)
 {
     return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
 }
 
-// Places a widget at a design rectangle given in twips, relative to its parent.
+// Places a widget at a rectangle given in twips, relative to its parent.
 void place(QWidget *widget, int left, int top, int width, int height);
 
 // Gives the focus chain in tab-index order; widgets left out are not reached by Tab.
@@ -45,11 +49,11 @@ void setTabOrder(std::initializer_list<QWidget *> widgets);
 
 enum class Face { MsSansSerif, TimesNewRoman, Impact };
 
-// A design font. Where the design's face is missing, an installed face of similar metrics
-// stands in (Liberation Sans, Liberation Serif, a condensed bold sans for Impact).
+// A font of one of the program's faces. Where a face is missing, an installed face of similar
+// metrics stands in (Liberation Sans, Liberation Serif, a condensed bold sans for Impact).
 QFont font(Face face, qreal pointSize, bool bold = false);
 
-// The design's named system colours.
+// The named system colours the windows are drawn in.
 enum class SystemColour {
     ButtonFace,
     ButtonText,
@@ -67,8 +71,11 @@ QColor systemColour(const QWidget *widget, SystemColour colour);
 // that every system-coloured text there stays dark on the light colour it was drawn for.
 QPalette classicPalette();
 
-// The design's light grey, used as window colour and as the image mask colour.
+// The fixed colours: the light grey that windows and boxes are filled with, and the red and
+// blue of headings and results.
 inline const QColor kLightGrey(192, 192, 192);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kBlue(0, 0, 255);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);
@@ -79,6 +86,11 @@ void setForeground(QWidget *widget, const QColor &colour);
 // takes the nearest lightness that does; pure red on light grey becomes a darker red.
 void setInk(QWidget *widget, const QColor &ink);
 
+// The contrast (1 to 21, as WCAG reckons it) of a text colour against the least distinct part
+// of what is behind `area` of a widget, as setInk() finds it; and against one colour.
+double contrastBehind(const QColor &ink, QWidget *widget, const QRect &area);
+double contrast(const QColor &ink, const QColor &paper);
+
 // A modal box with the prompt, an OK button, no icon and the application title. Returns
 // when the user has closed it.
 void showMessageBox(QWidget *parent, const QString &prompt);
@@ -86,9 +98,9 @@ void showMessageBox(QWidget *parent, const QString &prompt);
 using MessageSink = std::function<void(const QString &prompt)>;
 
 // Shows a top-level window application-modal and returns once it has been closed. The
-// window is deleted on close, so the next opening builds it afresh from its design; its
-// closing never ends the program by itself. Given an owner, the window becomes its transient
-// child: a window manager keeps it over the owner and lists the program once.
+// window is deleted on close, so the next opening builds it afresh; its closing never ends
+// the program by itself. Given an owner, the window becomes its transient child: a window
+// manager keeps it over the owner and lists the program once.
 void runModal(QWidget *window, QWidget *owner = nullptr);
 
 // Centres a top-level window, frame included, over `anchor` (where it is or was last shown),
@@ -116,7 +128,7 @@ QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips)
 void setNoTitle(QWidget *window);
 
 // The one program-wide instance of a window class, created on first use. Every window
-// deletes itself when closed, so the next use builds it afresh from its design.
+// deletes itself when closed, so the next use builds it afresh.
 template<typename Window> Window *instance()
 {
     static QPointer<Window> window;
@@ -127,155 +139,17 @@ template<typename Window> Window *instance()
     return window;
 }
 
-// A label with its object name at a design rectangle in twips, its text at the top left.
+// Labels draw their text from the top-left corner of their box, however tall the box.
+inline constexpr Qt::Alignment kLabelAlignment = Qt::AlignTop | Qt::AlignLeft;
+
+// A label with its object name at a rectangle in twips, its text at the top left.
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
                  int height);
 
-// A command button with its object name and tooltip at a design rectangle in twips. Enter
-// presses it while it has the focus, as Space does; no button is a window's default.
+// A command button with its object name and tooltip at a rectangle in twips. Enter presses
+// it while it has the focus, as Space does; no button is a window's default.
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, const QString &toolTip,
                        int left, int top, int width, int height);
-
-// A picture drawn unscaled from the top-left corner and clipped to the box, as the
-// design's picture boxes and image controls show them. SVG pictures stay crisp. An SVG sign
-// with a layer "ink" is drawn like text: the ink in the widget's text colour, over its layer
-// "shadow" as drawn, so that it reads on any window background.
-class PictureBox : public QWidget
-{
-    Q_OBJECT
-
-public:
-    PictureBox(const QString &path, QWidget *parent);
-    QSize pictureSize() const { return m_size; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    void renderLayer(QPainter *painter, const QString &layer) const;
-
-    QSvgRenderer *m_svg = nullptr;
-    QPixmap m_bitmap;
-    QPixmap m_bitmap2x; // for screens scaled above 100 %; null when there is none
-    QSize m_size;
-};
-
-// A straight line between two points given in twips, in its palette's window-text colour.
-struct LineEnds
-{
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-    int widthPixels;
-};
-
-// Line1 .. Line8 of a box (corners in twips, 2 pixels wide) with a 1-pixel shadow
-// 120 twips to its lower left, drawn only where it lies outside the box.
-std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom);
-
-class Line : public QWidget
-{
-    Q_OBJECT
-
-public:
-    Line(const LineEnds &ends, QWidget *parent);
-    QLine line() const { return m_line.translated(pos()); } // in the parent, in pixels
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QLine m_line; // in this widget's coordinates
-    int m_width;
-};
-
-// Images of one size, numbered from 1. Pictures are drawn; bitmaps get their mask colour
-// drawn transparent.
-class ImageList
-{
-public:
-    explicit ImageList(QSize imageSize, QColor maskColour = kLightGrey);
-
-    void add(const QString &path);
-    QIcon icon(int index) const; // 1-based; a null icon outside the list
-    int count() const { return static_cast<int>(m_icons.size()); }
-    QSize imageSize() const { return m_imageSize; }
-
-private:
-    QSize m_imageSize;
-    QColor m_maskColour;
-    QList<QIcon> m_icons;
-};
-
-// One toolbar entry: a button (caption, key, tooltip, image number) or an empty gap.
-struct ToolbarEntry
-{
-    enum class Style { Button, Separator };
-    Style style = Style::Separator;
-    const char *caption = "";
-    const char *key = "";
-    const char *tooltip = "";
-    int image = 0;
-};
-
-// A toolbar along a window's top edge. Each button is a QAction that carries its key; a
-// click passes the clicked button.
-class KeyedToolBar : public QToolBar
-{
-    Q_OBJECT
-
-public:
-    KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
-                 QWidget *parent);
-
-    static QString key(const QAction *button);
-    QAction *button(const QString &key) const;
-    QList<QAction *> buttons() const;
-
-signals:
-    void buttonClick(QAction *button);
-};
-
-// A label that reports a click. Screen readers get a press action for it, since a label
-// never takes the keyboard focus.
-class ClickableLabel : public QLabel
-{
-    Q_OBJECT
-
-public:
-    ClickableLabel(const QString &text, QWidget *parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-};
-
-// Lets a window's shortcuts win over the keys that its text boxes claim for themselves
-// (a line edit takes Ctrl+A, Ctrl+C, Ctrl+E, ... for editing).
-void giveShortcutsPriority(QWidget *window);
-
-// The character code a key press delivers, as the design's key handlers see it (13 for
-// Enter and Return); 0 for a key that delivers no character.
-int keyAscii(const QKeyEvent *event);
-
-} // namespace toolkit
-
-namespace toolkit {
-
-// Creates the window's line members (named "Line1", "Line2", ...) from their end points.
-template<typename Window, std::size_t N>
-void addLines(Window *window, QWidget *parent, const std::array<Line * Window::*, N> &members,
-              const std::array<LineEnds, N> &ends)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        auto *line = new Line(ends[i], parent);
-        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        window->*members[i] = line;
-    }
-}
 
 } // namespace toolkit
 

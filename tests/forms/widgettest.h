@@ -9,7 +9,6 @@
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
-#include "toolkit.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,11 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,15 +31,29 @@ template<typename T = QWidget> T *child(const QWidget *window, const QString &na
     return window->findChild<T *>(name);
 }
 
-// The texts the named controls show, joined by '|': "Label1,Exit" -> "ABOUT|&OK".
-inline QString texts(const QWidget *window, const QString &names)
+// The window of the class with this object name, as the program opens it: deleted on close,
+// built afresh on the next opening.
+inline QWidget *newWindow(const QString &name)
 {
-    QStringList shown;
-    for (const QString &name : names.split(',')) {
-        const QObject *control = child<QObject>(window, name);
-        shown << control->property(control->inherits("QComboBox") ? "currentText" : "text").toString();
-    }
-    return shown.join('|');
+    const QList<std::function<QWidget *()>> windows
+        = {toolkit::instance<Form0>, toolkit::instance<Form1>, toolkit::instance<Form2>,
+           toolkit::instance<Form4>, toolkit::instance<Form5>, toolkit::instance<Form6>};
+    return windows.at(QStringList({"Form0", "Form1", "Form2", "Form4", "Form5", "Form6"}).indexOf(name))();
+}
+
+// Shows a window and waits until it has the keyboard focus; false if it never gets it.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Whether a window's frame is centred on a point. A frame not yet drawn has no known width,
+// which may put a window off by half of it.
+inline bool centredOn(const QWidget *window, QPoint centre)
+{
+    return (window->frameGeometry().center() - centre).manhattanLength() <= 4;
 }
 
 // Runs the application's own event loop, where closing the last window ends the program;
@@ -55,21 +66,10 @@ inline int runUntilTheProgramEnds()
     return QCoreApplication::exec();
 }
 
-// Runs `act` on the visible top-level window with this object name as soon as it shows,
-// from inside the modal loop that shows it.
-inline void whenShown(const QString &name, std::function<void(QWidget *)> act)
+// Runs `act` on the modal window that the next command opens, from inside its modal loop.
+inline void whenModal(std::function<void(QWidget *)> act)
 {
-    auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, name, act] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == name && window->isVisible()) {
-                poll->deleteLater();
-                poll->stop();
-                return act(window);
-            }
-        }
-    });
-    poll->start(5);
+    QTimer::singleShot(0, qApp, [act] { act(QApplication::activeModalWidget()); });
 }
 
 // A stand-in desktop calculator (or none) on PATH for one test; counts its starts. PATH also
@@ -83,14 +83,18 @@ public:
         : m_oldPath(qgetenv("PATH"))
         , m_oldFolder(QDir::currentPath())
     {
-        if (presence == Installed)
-            addScript(m_dir.filePath(QStringLiteral("xcalc")),
-                      "echo started >> '" + log().toLocal8Bit() + "'");
-        QDir(m_dir.path()).mkdir(QStringLiteral("here"));
-        for (const QString &decoy :
-             {QStringLiteral("C:\\windows\\calc.EXE"), QStringLiteral("gnome-calculator")})
-            addScript(m_dir.filePath(QStringLiteral("here/") + decoy), "");
-        QDir::setCurrent(m_dir.filePath(QStringLiteral("here")));
+        QDir(m_dir.path()).mkdir("here");
+        const QString started = "echo started >> '" + m_dir.filePath("starts.log") + "'";
+        for (const auto &[path, command] : {std::pair(QString("here/C:\\windows\\calc.EXE"), QString()),
+                                            {"here/gnome-calculator", ""},
+                                            {presence == Installed ? "xcalc" : "here/unused", started}}) {
+            QFile script(m_dir.filePath(path));
+            if (script.open(QIODevice::WriteOnly)) {
+                script.write(("#!/bin/sh\n" + command + "\n").toLocal8Bit());
+                script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            }
+        }
+        QDir::setCurrent(m_dir.filePath("here"));
         qputenv("PATH", ".::" + m_dir.path().toLocal8Bit());
     }
     ~FakeCalculator()
@@ -102,21 +106,11 @@ public:
 
     int starts() const
     {
-        QFile file(log());
-        return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count('\n')) : 0;
+        QFile log(m_dir.filePath("starts.log"));
+        return log.open(QIODevice::ReadOnly) ? static_cast<int>(log.readAll().count('\n')) : 0;
     }
 
 private:
-    QString log() const { return m_dir.filePath(QStringLiteral("starts.log")); }
-    static void addScript(const QString &path, const QByteArray &command)
-    {
-        QFile script(path);
-        if (script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\n" + command + "\n");
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-    }
-
     QTemporaryDir m_dir;
     QByteArray m_oldPath;
     QString m_oldFolder;

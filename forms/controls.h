@@ -1,0 +1,166 @@
+// The widgets the windows are built from beyond Qt's own: pictures, framing lines, a toolbar
+// whose buttons carry a key, its image list, a clickable label, menu shortcuts that win over
+// text boxes, and how screen readers see them.
+#ifndef SPOONWISE_FORMS_CONTROLS_H
+#define SPOONWISE_FORMS_CONTROLS_H
+
+#include <QIcon>
+#include <QLabel>
+#include <QLine>
+#include <QList>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QToolBar>
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+class QAction;
+class QSvgRenderer;
+class QWidget;
+
+namespace toolkit {
+
+// Lets screen readers see pictures as graphics, the framing lines as separators, the
+// clickable label as text with a press action, and a window made of a plain widget as a
+// window rather than an anonymous panel. Installed once, by the first window or control.
+void installAccessibleFactory();
+
+// A picture drawn unscaled from the top-left corner and clipped to the box. SVG pictures stay
+// crisp. An SVG sign with a layer "ink" is drawn like text: the ink in the widget's text
+// colour, over its layer "shadow" as drawn, so that it reads on any window background.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QString &path, QWidget *parent);
+    QSize pictureSize() const { return m_size; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void renderLayer(QPainter *painter, const QString &layer) const;
+
+    QSvgRenderer *m_svg = nullptr;
+    QPixmap m_bitmap;
+    QPixmap m_bitmap2x; // for screens scaled above 100 %; null when there is none
+    QSize m_size;
+};
+
+// A straight line between two points given in twips, in its palette's window-text colour.
+struct LineEnds
+{
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+    int widthPixels;
+};
+
+// Line1 .. Line8 of a box (corners in twips, 2 pixels wide) with a 1-pixel shadow
+// 120 twips to its lower left, drawn only where it lies outside the box.
+std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom);
+
+class Line : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Line(const LineEnds &ends, QWidget *parent);
+    QLine line() const { return m_line.translated(pos()); } // in the parent, in pixels
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLine m_line; // in this widget's coordinates
+    int m_width;
+};
+
+// Creates the window's line members (named "Line1", "Line2", ...) from their end points.
+template<typename Window, std::size_t N>
+void addLines(Window *window, QWidget *parent, const std::array<Line * Window::*, N> &members,
+              const std::array<LineEnds, N> &ends)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        auto *line = new Line(ends[i], parent);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        window->*members[i] = line;
+    }
+}
+
+// Pictures of one size, numbered from 1.
+class ImageList
+{
+public:
+    explicit ImageList(QSize imageSize)
+        : m_imageSize(imageSize)
+    {
+    }
+
+    void add(const QString &path) { m_icons.append(QIcon(path)); }
+    QIcon icon(int index) const; // 1-based; a null icon outside the list
+    int count() const { return static_cast<int>(m_icons.size()); }
+    QSize imageSize() const { return m_imageSize; }
+
+private:
+    QSize m_imageSize;
+    QList<QIcon> m_icons;
+};
+
+// One toolbar entry: a button (caption, key, tooltip, image number) or an empty gap.
+struct ToolbarEntry
+{
+    enum class Style { Button, Separator };
+    Style style = Style::Separator;
+    const char *caption = "";
+    const char *key = "";
+    const char *tooltip = "";
+    int image = 0;
+};
+
+// A toolbar along a window's top edge. Each button is a QAction that carries its key; a
+// click passes the clicked button.
+class KeyedToolBar : public QToolBar
+{
+    Q_OBJECT
+
+public:
+    KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
+                 QWidget *parent);
+
+    static QString key(const QAction *button);
+    QAction *button(const QString &key) const;
+    QList<QAction *> buttons() const;
+
+signals:
+    void buttonClick(QAction *button);
+};
+
+// A label that reports a click. Screen readers get a press action for it, since a label
+// never takes the keyboard focus.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ClickableLabel(const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// Lets a window's shortcuts win over the keys that its text boxes claim for themselves
+// (a line edit takes Ctrl+A, Ctrl+C, Ctrl+E, ... for editing).
+void giveShortcutsPriority(QWidget *window);
+
+} // namespace toolkit
+
+#endif // SPOONWISE_FORMS_CONTROLS_H
