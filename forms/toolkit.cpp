@@ -106,12 +106,15 @@ struct Backdrop
 // The picture under `area` of `widget`, drawn without the controls on it.
 void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget, const QRect &area)
 {
-    QImage drawn(picture->size(), QImage::Format_ARGB32);
+    // Only the part under the text is drawn: the title window asks for it while the program starts.
+    const QRect under = QRect(widget->mapTo(picture, area.topLeft()), area.size()) & picture->rect();
+    if (under.isEmpty())
+        return;
+    QImage drawn(under.size(), QImage::Format_ARGB32);
     drawn.fill(Qt::transparent);
-    picture->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
-    const QRect under = QRect(widget->mapTo(picture, area.topLeft()), area.size()) & drawn.rect();
-    for (int y = under.top(); y <= under.bottom(); ++y) {
-        for (int x = under.left(); x <= under.right(); ++x)
+    picture->render(&drawn, QPoint(), QRegion(under), QWidget::RenderFlags());
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x)
             backdrop.add(drawn.pixelColor(x, y));
     }
 }
