@@ -47,10 +47,16 @@ private slots:
     }
 
     // The photograph is drawn unscaled from its top-left corner, pixel for pixel from its sharper
-    // rendering on a screen scaled to 200 %.
-    void photo_shows_unscaled_and_sharp()
+    // rendering on a screen scaled to 200 %. Texts start at the top of labels taller than a line.
+    void about_shows_its_photo_sharp_and_its_texts_from_the_top()
     {
         Form0 about;
+        for (const char *name : {"Label2", "Label4"}) {
+            const QImage top = child(&about, name)->grab().toImage().copy(0, 0, 100, 6);
+            QImage blank(top);
+            blank.fill(top.pixel(0, 0));
+            QVERIFY2(top != blank, name);
+        }
         for (const auto &[ratio, file] :
              {std::pair(1, ":/pictures/photo.jpg"), {2, ":/pictures/photo@2x.jpg"}}) {
             QImage shown(child(&about, "mypic")->size() * ratio, QImage::Format_RGB32);
