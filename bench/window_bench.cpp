@@ -98,7 +98,8 @@ void titleWindowOk(benchmark::State &state)
 {
     double cpu = 0;
     for (auto _ : state) {
-        Form4 *title = toolkit::instance<Form4>();
+        auto *title = new Form4;
+        title->setAttribute(Qt::WA_DeleteOnClose);
         toolkit::centre(title);
         title->show();
         if (!QTest::qWaitForWindowExposed(title)) {

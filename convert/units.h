@@ -36,25 +36,29 @@ constexpr std::size_t indexOf(Unit unit)
     return static_cast<std::size_t>(unit);
 }
 
+enum class System : std::uint8_t { American, Metric };
+
 struct UnitInfo
 {
     Unit unit;
     std::string_view text; // the list item, also the unit's identity
     std::string_view boxName; // the result box that shows the unit
+    std::string_view caption; // the display name on the frame around the result box
+    System system;
 };
 
 inline constexpr std::array<UnitInfo, kUnitCount> kUnits = {{
-    {Unit::Teaspoon, "Teaspoon", "txttsp"},
-    {Unit::Tablespoon, "Tablespoon", "txttbl"},
-    {Unit::FluidOunce, "Fluid Ounce", "txtfluid"},
-    {Unit::Cup, "Cup", "txtcup"},
-    {Unit::Pints, "Pints", "txtpint"},
-    {Unit::Quarts, "Quarts", "txtquart"},
-    {Unit::Gallons, "Gallons", "txtgallon"},
-    {Unit::Milliliters, "Milliliters", "txtml"},
-    {Unit::Centiliters, "Centiliters", "txtcl"},
-    {Unit::Deciliters, "Deciliters", "txtdl"},
-    {Unit::Liters, "Liters", "txtliter"},
+    {Unit::Teaspoon, "Teaspoon", "txttsp", "Teaspoons", System::American},
+    {Unit::Tablespoon, "Tablespoon", "txttbl", "Tablespoons", System::American},
+    {Unit::FluidOunce, "Fluid Ounce", "txtfluid", "Fluid Ounce", System::American},
+    {Unit::Cup, "Cup", "txtcup", "Cups", System::American},
+    {Unit::Pints, "Pints", "txtpint", "Pints", System::American},
+    {Unit::Quarts, "Quarts", "txtquart", "Quarts", System::American},
+    {Unit::Gallons, "Gallons", "txtgallon", "Gallons", System::American},
+    {Unit::Milliliters, "Milliliters", "txtml", "Milliliters", System::Metric},
+    {Unit::Centiliters, "Centiliters", "txtcl", "Centiliters", System::Metric},
+    {Unit::Deciliters, "Deciliters", "txtdl", "Deciliters", System::Metric},
+    {Unit::Liters, "Liters", "txtliter", "Liters", System::Metric},
 }};
 
 // Rows in the order of Unit, so that kUnits[indexOf(unit)] describes the unit.
@@ -65,15 +69,6 @@ static_assert([] {
     }
     return indexOf(Unit::Liters) + 1 == kUnitCount;
 }());
-
-constexpr std::string_view unitText(Unit unit)
-{
-    return kUnits[indexOf(unit)].text;
-}
-constexpr std::string_view boxName(Unit unit)
-{
-    return kUnits[indexOf(unit)].boxName;
-}
 
 // Exact, case-sensitive comparison in list order: "teaspoon", "Cup " and "" find nothing.
 std::optional<Unit> findUnit(std::string_view text);

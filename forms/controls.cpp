@@ -94,17 +94,23 @@ QAccessibleInterface *toolkitAccessible(const QString &className, QObject *objec
 
 void installAccessibleFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(toolkitAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed)
+    QAccessible::installFactory(toolkitAccessible);
+}
+
+Dialog::Dialog(QWidget *parent)
+    : QDialog(parent)
+{
+}
+
+void Dialog::keyPressEvent(QKeyEvent *event)
+{
+    // QDialog's own keys: Escape rejects, Enter presses the default button.
+    QWidget::keyPressEvent(event);
 }
 
 PictureBox::PictureBox(const QString &path, QWidget *parent)
     : QWidget(parent)
 {
-    installAccessibleFactory();
     if (path.endsWith(QLatin1String(".svg"))) {
         m_svg = new QSvgRenderer(path, this);
         m_size = m_svg->defaultSize();
@@ -177,7 +183,6 @@ Line::Line(const LineEnds &ends, QWidget *parent)
     : QWidget(parent)
     , m_width(ends.widthPixels)
 {
-    installAccessibleFactory();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint from(px(ends.x1), px(ends.y1));
     const QPoint to(px(ends.x2), px(ends.y2));
@@ -215,9 +220,11 @@ KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry
             addWidget(gap);
             continue;
         }
-        QAction *button = addAction(images.icon(entry.image), text(entry.caption));
-        button->setData(text(entry.key));
-        button->setToolTip(text(entry.tooltip));
+        QAction *button = addAction(images.icon(entry.image), QString::fromUtf8(entry.caption));
+        button->setData(QString::fromUtf8(entry.key));
+        button->setObjectName(button->data().toString());
+        button->setToolTip(QString::fromUtf8(entry.tooltip));
+        widgetForAction(button)->setObjectName(button->objectName());
         widgetForAction(button)->setFixedSize(buttonSize);
     }
     connect(this, &QToolBar::actionTriggered, this, &KeyedToolBar::buttonClick);
@@ -228,31 +235,9 @@ QString KeyedToolBar::key(const QAction *button)
     return button ? button->data().toString() : QString();
 }
 
-QAction *KeyedToolBar::button(const QString &key) const
-{
-    const auto all = buttons();
-    for (QAction *action : all) {
-        if (KeyedToolBar::key(action) == key)
-            return action;
-    }
-    return nullptr;
-}
-
-QList<QAction *> KeyedToolBar::buttons() const
-{
-    QList<QAction *> result;
-    const auto all = actions();
-    for (QAction *action : all) {
-        if (action->data().isValid())
-            result.append(action);
-    }
-    return result;
-}
-
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
-    installAccessibleFactory();
     setAlignment(kLabelAlignment);
 }
 

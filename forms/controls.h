@@ -1,9 +1,10 @@
-// The widgets the windows are built from beyond Qt's own: pictures, framing lines, a toolbar
-// whose buttons carry a key, its image list, a clickable label, menu shortcuts that win over
-// text boxes, and how screen readers see them.
+// The widgets the windows are built from beyond Qt's own: the reference windows' dialog,
+// pictures, framing lines, a toolbar whose buttons carry a key, its image list, a clickable
+// label, menu shortcuts that win over text boxes, and how screen readers see them.
 #ifndef SPOONWISE_FORMS_CONTROLS_H
 #define SPOONWISE_FORMS_CONTROLS_H
 
+#include <QDialog>
 #include <QIcon>
 #include <QLabel>
 #include <QLine>
@@ -25,8 +26,21 @@ namespace toolkit {
 
 // Lets screen readers see pictures as graphics, the framing lines as separators, the
 // clickable label as text with a press action, and a window made of a plain widget as a
-// window rather than an anonymous panel. Installed once, by the first window or control.
+// window rather than an anonymous panel. Installed once, at start-up.
 void installAccessibleFactory();
+
+// A reference window. Only its own buttons close it: Escape does not, and Enter presses a
+// button only while it has the focus, never a default one.
+class Dialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Dialog(QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
 
 // A picture drawn unscaled from the top-left corner and clipped to the box. SVG pictures stay
 // crisp. An SVG sign with a layer "ink" is drawn like text: the ink in the widget's text
@@ -37,7 +51,6 @@ class PictureBox : public QWidget
 
 public:
     PictureBox(const QString &path, QWidget *parent);
-    QSize pictureSize() const { return m_size; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -71,7 +84,6 @@ class Line : public QWidget
 
 public:
     Line(const LineEnds &ends, QWidget *parent);
-    QLine line() const { return m_line.translated(pos()); } // in the parent, in pixels
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -123,8 +135,8 @@ struct ToolbarEntry
     int image = 0;
 };
 
-// A toolbar along a window's top edge. Each button is a QAction that carries its key; a
-// click passes the clicked button.
+// A toolbar along a window's top edge. Each button is a QAction that carries its key, also as
+// its and its tool button's object name; a click passes the clicked button.
 class KeyedToolBar : public QToolBar
 {
     Q_OBJECT
@@ -134,8 +146,6 @@ public:
                  QWidget *parent);
 
     static QString key(const QAction *button);
-    QAction *button(const QString &key) const;
-    QList<QAction *> buttons() const;
 
 signals:
     void buttonClick(QAction *button);

@@ -10,7 +10,7 @@
 using toolkit::Face;
 
 Form0::Form0(QWidget *parent)
-    : QWidget(parent)
+    : toolkit::Dialog(parent)
 {
     setObjectName(QStringLiteral("Form0"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
@@ -25,7 +25,9 @@ Form0::Form0(QWidget *parent)
     Label1 = toolkit::addLabel(this, "Label1", QStringLiteral("ABOUT"), 1560, 0, 1815, 375);
     Label1->setFont(heading);
     toolkit::setInk(Label1, toolkit::kRed);
-    Label3 = toolkit::addLabel(this, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 480, 600, 3855, 390);
+    Label3
+        = toolkit::addLabel(this, "Label3", QString::fromUtf8(maker::kProduct) + QStringLiteral("   \u00AE"),
+                            480, 600, 3855, 390);
     Label3->setFont(heading);
     toolkit::setInk(Label3, toolkit::kBlue);
     toolkit::addLines<Form0, 8>(this, this,
@@ -55,7 +57,7 @@ Form0::Form0(QWidget *parent)
                               3120, 2520, 1095, 375);
     connect(Exit, &QPushButton::clicked, this, &Form0::Exit_Click);
 
-    Label6 = toolkit::addLabel(this, "Label6", toolkit::text(maker::kNoticeLine), 240, 3120, 2655, 255);
+    Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 240, 3120, 2655, 255);
 
     toolkit::setTabOrder({Exit, mypic, Picture1});
     Exit->setFocus();

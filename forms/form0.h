@@ -3,17 +3,12 @@
 #ifndef SPOONWISE_FORMS_FORM0_H
 #define SPOONWISE_FORMS_FORM0_H
 
-#include <QWidget>
+#include "controls.h"
 
 class QLabel;
 class QPushButton;
 
-namespace toolkit {
-class Line;
-class PictureBox;
-} // namespace toolkit
-
-class Form0 : public QWidget
+class Form0 : public toolkit::Dialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form0)

@@ -28,11 +28,14 @@
 
 using toolkit::Face;
 using toolkit::px;
-using toolkit::text;
 
 namespace {
 
 constexpr int kCarriageReturn = 13;
+
+// The client area, in twips; the toolbar runs across its whole width.
+constexpr int kClientWidth = 6255;
+constexpr int kClientHeight = 5550;
 
 constexpr toolkit::ToolbarEntry kSeparator {};
 
@@ -48,6 +51,37 @@ constexpr std::array<toolkit::ToolbarEntry, 10> kToolbarEntries = {{
     kSeparator,
     {toolkit::ToolbarEntry::Style::Button, "Exit", "ExitProgram", "Exit Program", 3},
 }};
+
+} // namespace
+
+// What each toolbar key runs, compared in this order, character for character.
+struct Form1::ToolbarCommand
+{
+    const char *key;
+    void (Form1::*handler)();
+};
+
+std::span<const Form1::ToolbarCommand> Form1::toolbarCommands()
+{
+    static constexpr std::array<ToolbarCommand, 6> kCommands = {{
+        {"AboutScreen", &Form1::mnufileabout_Click},
+        {"ExitProgram", &Form1::mnufileexit_Click},
+        {"Formulas", &Form1::mnutoolsformula_Click},
+        {"Calculator", &Form1::mnutoolscalc_Click},
+        {"Decimals", &Form1::mnutoolsdecimals_Click},
+        {"Help", &Form1::mnuhelphow_Click},
+    }};
+    // Every button's key has its command: a mistyped key would leave the button dead.
+    static_assert(std::ranges::all_of(kToolbarEntries, [](const toolkit::ToolbarEntry &entry) {
+        return entry.style == toolkit::ToolbarEntry::Style::Separator
+            || std::ranges::any_of(kCommands, [&entry](const ToolbarCommand &command) {
+                   return std::string_view(command.key) == entry.key;
+               });
+    }));
+    return kCommands;
+}
+
+namespace {
 
 // ImageList1, in image-number order.
 constexpr std::array<const char *, 6> kToolbarImages = {
@@ -103,8 +137,14 @@ public:
     std::string unitText() const override { return m_form.Combo1->currentText().toStdString(); }
     void setUnitText(std::string_view value) override { write(m_form.Combo1->lineEdit(), value); }
     std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
-    void setResultText(convert::Unit box, std::string_view value) override { write(resultBox(box), value); }
-    void showMessage(std::string_view prompt) override { m_form.message(text(prompt)); }
+    void setResultText(convert::Unit box, std::string_view value) override
+    {
+        QLineEdit *shown = resultBox(box);
+        write(shown, value);
+        // A value cut off at the box's edge is given whole where a pointer or a screen reader asks.
+        shown->setToolTip(toolkit::fitsIn(shown) ? QString() : shown->text());
+    }
+    void showMessage(std::string_view prompt) override { m_form.message(QString::fromUtf8(prompt)); }
 
 private:
     QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
@@ -112,7 +152,7 @@ private:
     // the end, "1,000,000.00" would read ",000,000.00".
     static void write(QLineEdit *box, std::string_view value)
     {
-        box->setText(text(value));
+        box->setText(QString::fromUtf8(value));
         box->setCursorPosition(0);
     }
 
@@ -135,12 +175,12 @@ Form1::Form1(QWidget *parent)
     , m_messageSink([this](const QString &prompt) { toolkit::showMessageBox(this, prompt); })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(text(toolkit::kApplicationTitle));
+    setWindowTitle(QString::fromUtf8(maker::kProduct));
     setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard, true); // a fixed layout that can be minimized
     auto *client = new QWidget(this);
     client->setFont(toolkit::font(Face::MsSansSerif, 12)); // the menus keep the desktop's font
-    client->setFixedSize(px(6255), px(5550));
+    client->setFixedSize(px(kClientWidth), px(kClientHeight));
     // Drawn on fixed light grey, the converter keeps the classic system colours that go with
     // it; the menu bar keeps the desktop's.
     client->setPalette(toolkit::classicPalette());
@@ -168,10 +208,10 @@ void Form1::setMessageSink(toolkit::MessageSink sink)
 void Form1::buildToolbar(QWidget *client)
 {
     for (const char *path : kToolbarImages)
-        ImageList1.add(text(path));
+        ImageList1.add(QString::fromLatin1(path));
     Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(810), px(540)), client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    toolkit::place(Toolbar1, 0, 0, 6255, 630);
+    toolkit::place(Toolbar1, 0, 0, kClientWidth, 630);
     toolkit::setBackground(Toolbar1, toolkit::systemColour(Toolbar1, toolkit::SystemColour::ButtonFace));
     Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25)); // the toolbar's own default, not the window's
     connect(Toolbar1, &toolkit::KeyedToolBar::buttonClick, this, &Form1::Toolbar1_ButtonClick);
@@ -194,11 +234,11 @@ void Form1::buildConverter(QWidget *client)
     Command1->setFont(toolkit::font(Face::MsSansSerif, 12, true));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
-    Label6 = new toolkit::ClickableLabel(text(maker::kNoticeLine), client);
+    Label6 = new toolkit::ClickableLabel(QString::fromUtf8(maker::kNoticeLine), client);
     Label6->setObjectName(QStringLiteral("Label6"));
     toolkit::place(Label6, 120, 5280, 2535, 255);
     Label6->setFont(toolkit::font(Face::MsSansSerif, 8.25));
-    Label6->setToolTip(text(maker::kEmail));
+    Label6->setToolTip(QString::fromUtf8(maker::kEmail));
     toolkit::setBackground(Label6, toolkit::systemColour(Label6, toolkit::SystemColour::ButtonFace));
     toolkit::setForeground(Label6, toolkit::systemColour(Label6, toolkit::SystemColour::ButtonText));
     connect(Label6, &toolkit::ClickableLabel::clicked, this, &Form1::Label6_Click);
@@ -233,7 +273,7 @@ void Form1::buildEntryFrame()
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
     for (const convert::UnitInfo &unit : convert::kUnits)
-        Combo1->addItem(text(unit.text));
+        Combo1->addItem(QString::fromUtf8(unit.text));
     Combo1->setCurrentIndex(0);
     Combo1->setToolTip(QStringLiteral("Click Here to Select Measurement to Convert."));
     Label5->setBuddy(Combo1);
@@ -242,39 +282,38 @@ void Form1::buildEntryFrame()
 
 void Form1::buildResultFrames()
 {
-    enum class Ink { American, Metric };
+    // Where each unit's frame stands; its caption and box come from the unit table.
     struct ResultFrame
     {
         QGroupBox *Form1::*frame;
         QLineEdit *Form1::*box;
         const char *frameName;
-        const char *caption;
         int left;
         int top;
         convert::Unit unit;
-        Ink ink;
     };
     using enum convert::Unit;
     static constexpr std::array<ResultFrame, convert::kUnitCount> kResultFrames = {{
-        {&Form1::Frame9, &Form1::txtfluid, "Frame9", "Fluid Ounce", 240, 360, FluidOunce, Ink::American},
-        {&Form1::Frame4, &Form1::txttbl, "Frame4", "Tablespoons", 2400, 360, Tablespoon, Ink::American},
-        {&Form1::Frame3, &Form1::txttsp, "Frame3", "Teaspoons", 4560, 360, Teaspoon, Ink::American},
-        {&Form1::Frame5, &Form1::txtcup, "Frame5", "Cups", 240, 1200, Cup, Ink::American},
-        {&Form1::Frame10, &Form1::txtml, "Frame10", "Milliliters", 4560, 1200, Milliliters, Ink::Metric},
-        {&Form1::Frame6, &Form1::txtpint, "Frame6", "Pints", 240, 2040, Pints, Ink::American},
-        {&Form1::Frame12, &Form1::txtcl, "Frame12", "Centiliters", 4560, 2040, Centiliters, Ink::Metric},
-        {&Form1::Frame7, &Form1::txtquart, "Frame7", "Quarts", 240, 2880, Quarts, Ink::American},
-        {&Form1::Frame11, &Form1::txtdl, "Frame11", "Deciliters", 4560, 2880, Deciliters, Ink::Metric},
-        {&Form1::Frame8, &Form1::txtgallon, "Frame8", "Gallons", 240, 3720, Gallons, Ink::American},
-        {&Form1::Frame13, &Form1::txtliter, "Frame13", "Liters", 4560, 3720, Liters, Ink::Metric},
+        {&Form1::Frame9, &Form1::txtfluid, "Frame9", 240, 360, FluidOunce},
+        {&Form1::Frame4, &Form1::txttbl, "Frame4", 2400, 360, Tablespoon},
+        {&Form1::Frame3, &Form1::txttsp, "Frame3", 4560, 360, Teaspoon},
+        {&Form1::Frame5, &Form1::txtcup, "Frame5", 240, 1200, Cup},
+        {&Form1::Frame10, &Form1::txtml, "Frame10", 4560, 1200, Milliliters},
+        {&Form1::Frame6, &Form1::txtpint, "Frame6", 240, 2040, Pints},
+        {&Form1::Frame12, &Form1::txtcl, "Frame12", 4560, 2040, Centiliters},
+        {&Form1::Frame7, &Form1::txtquart, "Frame7", 240, 2880, Quarts},
+        {&Form1::Frame11, &Form1::txtdl, "Frame11", 4560, 2880, Deciliters},
+        {&Form1::Frame8, &Form1::txtgallon, "Frame8", 240, 3720, Gallons},
+        {&Form1::Frame13, &Form1::txtliter, "Frame13", 4560, 3720, Liters},
     }};
 
     const QFont boxFont = toolkit::font(Face::MsSansSerif, 8.25, true);
     const QColor frameFace = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonFace);
     const QColor frameText = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonText);
     for (const ResultFrame &entry : kResultFrames) {
-        auto *frame = new QGroupBox(text(entry.caption), Frame1);
-        frame->setObjectName(text(entry.frameName));
+        const convert::UnitInfo &unit = convert::kUnits[convert::indexOf(entry.unit)];
+        auto *frame = new QGroupBox(QString::fromUtf8(unit.caption), Frame1);
+        frame->setObjectName(QString::fromLatin1(entry.frameName));
         toolkit::place(frame, entry.left, entry.top, 1215, 615);
         frame->setFont(boxFont);
         toolkit::setBackground(frame, entry.frame == &Form1::Frame9 ? toolkit::kLightGrey : frameFace);
@@ -282,13 +321,13 @@ void Form1::buildResultFrames()
         this->*entry.frame = frame;
 
         auto *box = new QLineEdit(frame);
-        box->setObjectName(text(convert::boxName(entry.unit)));
+        box->setObjectName(QString::fromUtf8(unit.boxName));
         toolkit::place(box, 120, 240, 975, 285);
         box->setAccessibleName(frame->title()); // read out as the unit it shows
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus); // out of the tab order, but selectable and copyable
         toolkit::setBackground(box, toolkit::kLightGrey);
-        toolkit::setInk(box, entry.ink == Ink::American ? toolkit::kRed : toolkit::kBlue);
+        toolkit::setInk(box, unit.system == convert::System::American ? toolkit::kRed : toolkit::kBlue);
         this->*entry.box = box;
         m_resultBoxes[convert::indexOf(entry.unit)] = box;
     }
@@ -321,13 +360,13 @@ void Form1::buildMenus()
 
 QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuItem> items)
 {
-    QMenu *menu = menuBar()->addMenu(text(title));
-    menu->setObjectName(text(name));
+    QMenu *menu = menuBar()->addMenu(QString::fromLatin1(title));
+    menu->setObjectName(QString::fromLatin1(name));
     menu->setAccessibleName(menu->title().remove(QLatin1Char('&'))); // the open menu goes by its title
     for (const MenuItem &item : items) {
-        QAction *action = menu->addAction(text(item.caption));
-        action->setObjectName(text(item.name));
-        action->setShortcut(QKeySequence(text(item.shortcut)));
+        QAction *action = menu->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         connect(action, &QAction::triggered, this, item.handler);
         this->*item.action = action;
     }
@@ -368,20 +407,23 @@ void Form1::Label6_Click()
     message(QStringLiteral("I hate 4-letter Words, Cook, Iron, Wash, and Dust"));
 }
 
-// Hidden main window, modal reference window; the main window comes back however the
-// other one was closed.
-template<typename Window> void Form1::showWithMainHidden()
+// A reference window, built afresh and deleted on close, modal over this window or while it
+// is hidden; the main window comes back however the other one was closed.
+template<typename Window> void Form1::openModal(bool hideMain)
 {
-    hide();
-    Window *window = toolkit::instance<Window>();
+    if (hideMain)
+        hide();
+    auto *window = new Window(this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
     toolkit::centre(window, this);
-    toolkit::runModal(window, this);
-    show();
+    window->exec();
+    if (hideMain)
+        show();
 }
 
 void Form1::mnufileabout_Click()
 {
-    showWithMainHidden<Form0>();
+    openModal<Form0>(true);
 }
 
 void Form1::mnufileexit_Click()
@@ -392,15 +434,13 @@ void Form1::mnufileexit_Click()
 
 void Form1::mnutoolsformula_Click()
 {
-    showWithMainHidden<Form2>();
+    openModal<Form2>(true);
 }
 
 // Over the visible main window, which takes no input meanwhile.
 void Form1::mnutoolsdecimals_Click()
 {
-    Form6 *window = toolkit::instance<Form6>();
-    toolkit::centre(window, this);
-    toolkit::runModal(window, this);
+    openModal<Form6>(false);
 }
 
 void Form1::mnutoolscalc_Click()
@@ -411,7 +451,7 @@ void Form1::mnutoolscalc_Click()
 
 void Form1::mnuregwarrant_Click()
 {
-    showWithMainHidden<Form5>();
+    openModal<Form5>(true);
 }
 
 void Form1::mnuhelphow_Click()
@@ -424,29 +464,8 @@ void Form1::mnuhelphow_Click()
 
 void Form1::Toolbar1_ButtonClick(QAction *Button)
 {
-    struct KeyCommand
-    {
-        const char *key;
-        void (Form1::*handler)();
-    };
-    // Compared in this order, character for character.
-    static constexpr std::array<KeyCommand, 6> kCommands = {{
-        {"AboutScreen", &Form1::mnufileabout_Click},
-        {"ExitProgram", &Form1::mnufileexit_Click},
-        {"Formulas", &Form1::mnutoolsformula_Click},
-        {"Calculator", &Form1::mnutoolscalc_Click},
-        {"Decimals", &Form1::mnutoolsdecimals_Click},
-        {"Help", &Form1::mnuhelphow_Click},
-    }};
-    // Every button's key has its command: a mistyped key would leave the button dead.
-    static_assert(std::ranges::all_of(kToolbarEntries, [](const toolkit::ToolbarEntry &entry) {
-        return entry.style == toolkit::ToolbarEntry::Style::Separator
-            || std::ranges::any_of(kCommands, [&entry](const KeyCommand &command) {
-                   return std::string_view(command.key) == entry.key;
-               });
-    }));
     const QString key = toolkit::KeyedToolBar::key(Button);
-    for (const KeyCommand &command : kCommands) {
+    for (const ToolbarCommand &command : toolbarCommands()) {
         if (key == QLatin1String(command.key)) {
             (this->*command.handler)();
             return;

@@ -52,6 +52,8 @@ protected:
 private:
     class ConverterBridge;
     struct MenuItem;
+    struct ToolbarCommand;
+    static std::span<const ToolbarCommand> toolbarCommands();
 
     void buildToolbar(QWidget *client);
     void buildConverter(QWidget *client);
@@ -59,7 +61,7 @@ private:
     void buildResultFrames();
     void buildMenus();
     QMenu *addMenu(const char *name, const char *title, std::span<const MenuItem> items);
-    template<typename Window> void showWithMainHidden();
+    template<typename Window> void openModal(bool hideMain);
     void runConversion();
     void message(const QString &prompt);
 

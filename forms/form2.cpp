@@ -13,7 +13,6 @@
 #include <span>
 
 using toolkit::Face;
-using toolkit::text;
 
 namespace {
 
@@ -55,7 +54,7 @@ QListWidget *addList(QWidget *parent, const char *name, std::span<const char *co
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char *item : items)
-        list->addItem(text(item));
+        list->addItem(QString::fromUtf8(item));
     list->setAccessibleName(list->item(0)->text()); // its heading item
     return list;
 }
@@ -63,7 +62,7 @@ QListWidget *addList(QWidget *parent, const char *name, std::span<const char *co
 } // namespace
 
 Form2::Form2(QWidget *parent)
-    : QWidget(parent)
+    : toolkit::Dialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
@@ -100,7 +99,7 @@ Form2::Form2(QWidget *parent)
     Exit->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
     connect(Exit, &QPushButton::clicked, this, &Form2::Exit_Click);
 
-    Label6 = toolkit::addLabel(this, "Label6", toolkit::text(maker::kNoticeLine), 120, 4680, 2535, 255);
+    Label6 = toolkit::addLabel(this, "Label6", QString::fromUtf8(maker::kNoticeLine), 120, 4680, 2535, 255);
 
     toolkit::setTabOrder({Exit, Measure, Weight});
     Exit->setFocus();

@@ -3,18 +3,14 @@
 #ifndef SPOONWISE_FORMS_FORM2_H
 #define SPOONWISE_FORMS_FORM2_H
 
-#include <QWidget>
+#include "controls.h"
 
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace toolkit {
-class PictureBox;
-} // namespace toolkit
-
-class Form2 : public QWidget
+class Form2 : public toolkit::Dialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form2)

@@ -24,12 +24,14 @@ Form4::Form4(QWidget *parent)
     Picture1 = new toolkit::PictureBox(QStringLiteral(":/pictures/logo.svg"), client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     toolkit::place(Picture1, -120, 0, 4800, 3600);
-    Picture1->setAccessibleName(QStringLiteral("%1 logo").arg(toolkit::text(maker::kName)));
+    Picture1->setAccessibleName(QStringLiteral("%1 logo").arg(QString::fromUtf8(maker::kName)));
 
-    Label6 = toolkit::addLabel(Picture1, "Label6", toolkit::text(maker::kNoticeLine), 1320, 120, 2295, 255);
+    Label6
+        = toolkit::addLabel(Picture1, "Label6", QString::fromUtf8(maker::kNoticeLine), 1320, 120, 2295, 255);
     Label6->setFont(toolkit::font(Face::MsSansSerif, 8.25));
-    Label3
-        = toolkit::addLabel(Picture1, "Label3", QStringLiteral("Spoonwise II   \u00AE"), 600, 480, 3855, 390);
+    Label3 = toolkit::addLabel(Picture1, "Label3",
+                               QString::fromUtf8(maker::kProduct) + QStringLiteral("   \u00AE"), 600, 480,
+                               3855, 390);
     Label3->setFont(toolkit::font(Face::TimesNewRoman, 18, true));
     toolkit::setInk(Label3, toolkit::kRed);
     setAccessibleName(Label3->text().simplified()); // the untitled window goes by the product name
@@ -41,7 +43,8 @@ Form4::Form4(QWidget *parent)
                                 toolkit::shadowedBox(240, 360, 4560, 960));
 
     Command1 = toolkit::addButton(Picture1, "Command1", QStringLiteral("&OK"),
-                                  QStringLiteral("Click to goto Spoonwise II"), 1920, 3000, 975, 375);
+                                  QStringLiteral("Click to goto %1").arg(QString::fromUtf8(maker::kProduct)),
+                                  1920, 3000, 975, 375);
     Command1->setFont(toolkit::font(Face::MsSansSerif, 9.75, true));
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     // The picture is the window's background, so the focus starts on the button.
@@ -55,7 +58,8 @@ void Form4::Command1_Click()
     // Handing over to the main window: this close must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     close();
-    Form1 *main = toolkit::instance<Form1>();
+    auto *main = new Form1;
+    main->setAttribute(Qt::WA_DeleteOnClose);
     toolkit::centre(main);
     main->show();
 }

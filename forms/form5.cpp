@@ -15,7 +15,7 @@ namespace {
 // line breaks.
 QString disclaimer()
 {
-    const QString maker = toolkit::text(maker::kName);
+    const QString maker = QString::fromUtf8(maker::kName);
     const QString shouted = maker.toUpper();
     const QStringList lines = {
         QStringLiteral("DISCLAIMER:This software is provided \"AS IS\" without warranty of any kind."),
@@ -37,10 +37,10 @@ QString disclaimer()
         QString(60, QLatin1Char(' ')),
         QString(60, QLatin1Char(' ')),
         QStringLiteral("Write to: %1").arg(maker),
-        QStringLiteral("\t%1").arg(toolkit::text(maker::kStreet)),
-        QStringLiteral("\t%1").arg(toolkit::text(maker::kTown)),
+        QStringLiteral("\t%1").arg(QString::fromUtf8(maker::kStreet)),
+        QStringLiteral("\t%1").arg(QString::fromUtf8(maker::kTown)),
         QString(30, QLatin1Char(' ')),
-        QStringLiteral("E-Mail: %1").arg(toolkit::text(maker::kEmail)),
+        QStringLiteral("E-Mail: %1").arg(QString::fromUtf8(maker::kEmail)),
     };
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
@@ -48,7 +48,7 @@ QString disclaimer()
 } // namespace
 
 Form5::Form5(QWidget *parent)
-    : QWidget(parent)
+    : toolkit::Dialog(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Warranty Information"));
@@ -69,14 +69,12 @@ Form5::Form5(QWidget *parent)
     text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Read-only, but the caret moves and selects, so text below the box is reached by keyboard.
-    text1->setReadOnly(true);
     text1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    text1->setTabChangesFocus(true);
 
     command1 = toolkit::addButton(this, "command1", QStringLiteral("OK"), QString(), 5160, 5400, 1095, 375);
     connect(command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
-    Label2 = toolkit::addLabel(this, "Label2", toolkit::text(maker::kNoticeLine), 120, 5520, 2415, 255);
+    Label2 = toolkit::addLabel(this, "Label2", QString::fromUtf8(maker::kNoticeLine), 120, 5520, 2415, 255);
 
     toolkit::setTabOrder({text1, command1});
     text1->setFocus();

@@ -2,13 +2,13 @@
 #ifndef SPOONWISE_FORMS_FORM5_H
 #define SPOONWISE_FORMS_FORM5_H
 
-#include <QWidget>
+#include "controls.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class Form5 : public QWidget
+class Form5 : public toolkit::Dialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form5)

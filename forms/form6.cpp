@@ -3,9 +3,9 @@
 #include "toolkit.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include <array>
 
@@ -14,8 +14,10 @@ using toolkit::px;
 
 namespace {
 
+constexpr auto kDone = "Done"; // the button's caption and its key
+
 constexpr std::array<toolkit::ToolbarEntry, 1> kToolbarEntries = {{
-    {toolkit::ToolbarEntry::Style::Button, "Done", "Done", "Done/ Close", 1},
+    {toolkit::ToolbarEntry::Style::Button, kDone, kDone, "Done/ Close", 1},
 }};
 
 // Tab stops every eight average characters, so the two columns fit the narrow box.
@@ -37,14 +39,21 @@ QString fractionTable()
 } // namespace
 
 Form6::Form6(QWidget *parent)
-    : QMainWindow(parent)
+    : toolkit::Dialog(parent)
     , ImageList1(QSize(32, 32))
 {
     setObjectName(QStringLiteral("Form6"));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard);
     toolkit::setNoTitle(this);
 
-    mnuhide = menuBar()->addAction(QStringLiteral("&Hide"));
+    // The menu bar above the client area, the window as large as both.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(QMargins());
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *menuBar = new QMenuBar(this);
+    layout->setMenuBar(menuBar);
+    mnuhide = menuBar->addAction(QStringLiteral("&Hide"));
     mnuhide->setObjectName(QStringLiteral("mnuhide"));
     connect(mnuhide, &QAction::triggered, this, &Form6::mnuhide_Click);
 
@@ -52,7 +61,7 @@ Form6::Form6(QWidget *parent)
     client->setFixedSize(px(2145), px(3555));
     toolkit::setBackground(client,
                            toolkit::systemColour(client, toolkit::SystemColour::InactiveTitleBarText));
-    setCentralWidget(client);
+    layout->addWidget(client);
 
     ImageList1.add(QStringLiteral(":/pictures/wastebin.svg"));
     Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(585), px(780)), client);
@@ -76,7 +85,6 @@ Form6::Form6(QWidget *parent)
     Text1->setAccessibleName(heading);
     toolkit::setBackground(Text1, toolkit::systemColour(Text1, toolkit::SystemColour::InactiveBorder));
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Text1->setFocus();
 }
 
@@ -89,6 +97,6 @@ void Form6::mnuhide_Click()
 
 void Form6::Toolbar1_ButtonClick(QAction *Button)
 {
-    if (toolkit::KeyedToolBar::key(Button) == QLatin1String("Done"))
+    if (toolkit::KeyedToolBar::key(Button) == QLatin1String(kDone))
         mnuhide_Click();
 }

@@ -4,12 +4,10 @@
 
 #include "controls.h"
 
-#include <QMainWindow>
-
 class QAction;
 class QPlainTextEdit;
 
-class Form6 : public QMainWindow
+class Form6 : public toolkit::Dialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form6)

@@ -1,9 +1,11 @@
-// The maker of the program, as every window names it.
+// The program and its maker, as every window names them.
 #ifndef SPOONWISE_FORMS_MAKER_H
 #define SPOONWISE_FORMS_MAKER_H
 
 namespace maker {
 
+// The title of the main window and of every message box.
+inline constexpr auto kProduct = "Spoonwise II";
 inline constexpr auto kName = "Pinchpot Software";
 inline constexpr auto kNoticeLine = "\u00A9 1998-99 Pinchpot Software";
 inline constexpr auto kEmail = "pinchpot@example.com";

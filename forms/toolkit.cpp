@@ -1,19 +1,21 @@
 #include "toolkit.h"
 
-#include "controls.h"
+#include "maker.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QEventLoop>
 #include <QFontDatabase>
+#include <QFrame>
 #include <QImage>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -44,11 +46,9 @@ struct ColourRole
     QPalette::ColorRole role;
 };
 
-constexpr std::array<ColourRole, 6> kSystemColours = {{
+constexpr std::array<ColourRole, 4> kSystemColours = {{
     {SystemColour::ButtonFace, QPalette::Active, QPalette::Button},
     {SystemColour::ButtonText, QPalette::Active, QPalette::ButtonText},
-    {SystemColour::WindowText, QPalette::Active, QPalette::WindowText},
-    {SystemColour::WindowBackground, QPalette::Active, QPalette::Base},
     {SystemColour::InactiveTitleBarText, QPalette::Inactive, QPalette::Button},
     {SystemColour::InactiveBorder, QPalette::Inactive, QPalette::Window},
 }};
@@ -103,24 +103,33 @@ struct Backdrop
     }
 };
 
-// The picture under `area` of `widget`, drawn without the controls on it.
-void addPictureUnder(Backdrop &backdrop, QWidget *picture, const QWidget *widget, const QRect &area)
+// Adds what an ancestor that fills no background draws itself under `area` of `widget` (a
+// picture), without its children; false where it draws nothing there.
+bool addDrawnUnder(Backdrop &backdrop, QWidget *ancestor, const QWidget *widget, const QRect &area)
 {
     // Only the part under the text is drawn: the title window asks for it while the program starts.
-    const QRect under = QRect(widget->mapTo(picture, area.topLeft()), area.size()) & picture->rect();
+    const QRect under = QRect(widget->mapTo(ancestor, area.topLeft()), area.size()) & ancestor->rect();
     if (under.isEmpty())
-        return;
+        return false;
     QImage drawn(under.size(), QImage::Format_ARGB32);
     drawn.fill(Qt::transparent);
-    picture->render(&drawn, QPoint(), QRegion(under), QWidget::RenderFlags());
+    ancestor->render(&drawn, QPoint(), QRegion(under), QWidget::RenderFlags());
+    Backdrop found;
+    bool drawnThere = false;
     for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x)
-            backdrop.add(drawn.pixelColor(x, y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            found.add(drawn.pixelColor(x, y));
+            drawnThere = drawnThere || drawn.pixelColor(x, y).alpha() > 0;
+        }
     }
+    if (drawnThere)
+        backdrop = found;
+    return drawnThere;
 }
 
 // What `area` of a widget is drawn on: a text box's base, else the widget's own background if
-// it fills it, that of the first ancestor that does (a window always does) or the picture under it.
+// it fills it, that of the first ancestor that does (a window always does) or the picture an
+// ancestor draws under it.
 Backdrop backdropOf(QWidget *widget, const QRect &area)
 {
     Backdrop backdrop;
@@ -129,14 +138,12 @@ Backdrop backdropOf(QWidget *widget, const QRect &area)
         return backdrop;
     }
     for (QWidget *under = widget; under; under = under->parentWidget()) {
-        if (under != widget && qobject_cast<PictureBox *>(under)) {
-            addPictureUnder(backdrop, under, widget, area);
-            break;
-        }
         if (under->autoFillBackground() || under->isWindow()) {
             backdrop.add(under->palette().color(under->backgroundRole()));
             break;
         }
+        if (under != widget && addDrawnUnder(backdrop, under, widget, area))
+            break;
     }
     return backdrop;
 }
@@ -207,39 +214,10 @@ private:
     }
 };
 
-// Paints a thin border in the window's text colour along the edge of a window.
-class Border : public QObject
-{
-public:
-    explicit Border(QWidget *window)
-        : QObject(window)
-        , m_window(window)
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Paint) {
-            QPainter painter(m_window);
-            painter.setPen(m_window->palette().color(QPalette::WindowText));
-            painter.drawRect(m_window->rect().adjusted(0, 0, -1, -1));
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget *m_window;
-};
-
 // The window manager's frame around a window; none before it has been framed.
 QMargins frameMargins(const QWidget *window)
 {
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
 }
 
 } // namespace
@@ -327,40 +305,24 @@ void setInk(QWidget *widget, const QColor &ink)
     setForeground(widget, readableInk(ink, backdropOf(widget, widget->rect())));
 }
 
-double contrastBehind(const QColor &ink, QWidget *widget, const QRect &area)
+bool fitsIn(const QLineEdit *box)
 {
-    return backdropOf(widget, area).contrast(ink);
-}
-
-double contrast(const QColor &ink, const QColor &paper)
-{
-    Backdrop backdrop;
-    backdrop.add(paper);
-    return backdrop.contrast(ink);
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth
+        = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect room = box->style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                           .marginsRemoved(box->textMargins());
+    constexpr int kTextMargin = 2; // a line edit keeps this much free on each side of its text
+    return box->fontMetrics().horizontalAdvance(box->text()) <= room.width() - 2 * kTextMargin;
 }
 
 void showMessageBox(QWidget *parent, const QString &prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), prompt, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(maker::kProduct), prompt, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-void runModal(QWidget *window, QWidget *owner)
-{
-    // Still a window of its own. Qt names the owner to an X11 window manager only for a
-    // dialog-type window (WM_TRANSIENT_FOR).
-    if (owner)
-        window->setParent(owner, (window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    // Closing it while the main window is hidden must not look like the program's last window closing.
-    window->setAttribute(Qt::WA_QuitOnClose, false);
-    window->setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
-    window->show();
-    loop.exec(QEventLoop::DialogExec);
 }
 
 void centre(QWidget *window, const QWidget *anchor)
@@ -394,8 +356,9 @@ void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips)
 
 void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton)
 {
-    installAccessibleFactory();
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    // A dialog keeps its type: window managers keep it over its owner.
+    Qt::WindowFlags flags
+        = (window->windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
     if (titleBar == TitleBar::Standard)
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     else
@@ -407,11 +370,14 @@ void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton)
 
 QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips)
 {
-    constexpr int kBorder = 1;
-    auto *client = new QWidget(window);
-    client->setGeometry(kBorder, kBorder, px(widthTwips), px(heightTwips));
-    window->setFixedSize(client->size().grownBy(QMargins(kBorder, kBorder, kBorder, kBorder)));
-    new Border(window);
+    auto *border = new QFrame(window);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    const QMargins width(border->frameWidth(), border->frameWidth(), border->frameWidth(),
+                         border->frameWidth());
+    border->setGeometry(QRect(QPoint(), QSize(px(widthTwips), px(heightTwips)).grownBy(width)));
+    window->setFixedSize(border->size());
+    auto *client = new QWidget(border);
+    client->setGeometry(border->contentsRect());
     return client;
 }
 

@@ -1,6 +1,6 @@
 // The free functions the windows share: geometry in twips, windows and their frames, fonts
 // and system colours, readable text colours, message boxes, and the label and button
-// factories. The widget classes live in controls.h.
+// factories. The widget classes live in controls.h, which builds on this file, never the reverse.
 #ifndef SPOONWISE_FORMS_TOOLKIT_H
 #define SPOONWISE_FORMS_TOOLKIT_H
 
@@ -10,27 +10,17 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <initializer_list>
-#include <string_view>
 
+class QLineEdit;
 class QLocale;
 class QPushButton;
 class QWidget;
 
 namespace toolkit {
-
-// The title of every message box and of the main window.
-inline constexpr auto kApplicationTitle = "Spoonwise II";
-
-// A UTF-8 text from the engine or from a table, as Qt shows it.
-inline QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // The decimal point and group separator the engine reads and writes under `locale`.
 convert::NumberFormat numberFormatOf(const QLocale &locale);
@@ -57,8 +47,6 @@ QFont font(Face face, qreal pointSize, bool bold = false);
 enum class SystemColour {
     ButtonFace,
     ButtonText,
-    WindowText,
-    WindowBackground,
     InactiveTitleBarText,
     InactiveBorder,
 };
@@ -86,22 +74,14 @@ void setForeground(QWidget *widget, const QColor &colour);
 // takes the nearest lightness that does; pure red on light grey becomes a darker red.
 void setInk(QWidget *widget, const QColor &ink);
 
-// The contrast (1 to 21, as WCAG reckons it) of a text colour against the least distinct part
-// of what is behind `area` of a widget, as setInk() finds it; and against one colour.
-double contrastBehind(const QColor &ink, QWidget *widget, const QRect &area);
-double contrast(const QColor &ink, const QColor &paper);
+// Whether a text box shows its whole text, within the room its frame and margins leave.
+bool fitsIn(const QLineEdit *box);
 
 // A modal box with the prompt, an OK button, no icon and the application title. Returns
 // when the user has closed it.
 void showMessageBox(QWidget *parent, const QString &prompt);
 
 using MessageSink = std::function<void(const QString &prompt)>;
-
-// Shows a top-level window application-modal and returns once it has been closed. The
-// window is deleted on close, so the next opening builds it afresh; its closing never ends
-// the program by itself. Given an owner, the window becomes its transient child: a window
-// manager keeps it over the owner and lists the program once.
-void runModal(QWidget *window, QWidget *owner = nullptr);
 
 // Centres a top-level window, frame included, over `anchor` (where it is or was last shown),
 // or on the primary screen, keeping it on the screen. A frame not yet drawn is taken to be as
@@ -113,31 +93,19 @@ enum class TitleBar {
     None // no frame from the window manager or from Qt: see addBorderedClientArea()
 };
 
-// Gives a top-level window its fixed client area (in twips) and its kind of frame. Screen
-// readers get a plain window as a window, named by its accessible name.
+// Gives a top-level window its fixed client area (in twips) and its kind of frame; a dialog
+// stays a dialog.
 void setFixedClientArea(QWidget *window, int widthTwips, int heightTwips);
 void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton = false);
 
-// The client area (in twips) of a window without a title bar, inside a thin fixed border in
-// the window's text colour. The window draws the border itself, so it looks the same under
-// every window manager and compositor; the window takes the size of both.
+// The client area (in twips) of a window without a title bar, inside a thin border in the
+// window's text colour. The window draws the border itself, so it looks the same under every
+// window manager and compositor; the window takes the size of both.
 QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips);
 
 // A window whose title bar shows no text. Qt's platform windows show the program's file name
 // in place of an empty title, so the window gets a blank one.
 void setNoTitle(QWidget *window);
-
-// The one program-wide instance of a window class, created on first use. Every window
-// deletes itself when closed, so the next use builds it afresh.
-template<typename Window> Window *instance()
-{
-    static QPointer<Window> window;
-    if (!window) {
-        window = new Window;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return window;
-}
 
 // Labels draw their text from the top-left corner of their box, however tall the box.
 inline constexpr Qt::Alignment kLabelAlignment = Qt::AlignTop | Qt::AlignLeft;

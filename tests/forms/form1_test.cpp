@@ -1,16 +1,11 @@
 // The converter window as a user drives it: keys, clicks, menus, toolbar and messages.
-#include "command.h"
-#include "numbers.h"
 #include "widgettest.h"
 
 #include <QAccessible>
-#include <QMessageBox>
-#include <QRegularExpression>
-#include <QScopeGuard>
+#include <QToolButton>
 
 #include <array>
 #include <memory>
-#include <random>
 
 namespace {
 
@@ -43,7 +38,7 @@ public:
     {
         QStringList texts;
         for (const convert::UnitInfo &unit : convert::kUnits)
-            texts << text(toolkit::text(unit.boxName));
+            texts << text(QString::fromUtf8(unit.boxName));
         return texts << text("txtenter") << combo()->currentText();
     }
 
@@ -52,16 +47,9 @@ public:
     QStringList messages;
 };
 
-// Whether a box shows the start of its text; a long number without its first digits reads as a
-// smaller one.
-bool showsItsStart(const QLineEdit *box)
-{
-    return box->cursorPosition() == 0
-        && box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= box->contentsRect().left();
-}
-
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
+const QLocale kFrench(QLocale::French, QLocale::France);
 
 } // namespace
 
@@ -70,24 +58,31 @@ class Form1Test : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(kEnglish); }
+    void initTestCase()
+    {
+        QLocale::setDefault(kEnglish);
+        toolkit::installAccessibleFactory();
+    }
 
     // The button, Return and the keypad's Enter in the entry box give the same texts and messages,
-    // under the locale the window opened with.
+    // under the locale the window opened with. A value wider than its box is given whole as its
+    // tooltip, which a screen reader reads as its description; a value that fits has none.
     void calculate_and_enter_agree()
     {
-        using namespace convert;
-        using toolkit::text;
-        // locale, amount, unit, the messages, a box and what it shows
+        // locale, amount, unit, the messages in their exact words, a box and what it shows
+        // clang-format off
         const QList<std::tuple<QLocale, QString, QString, QStringList, QString, QString>> rows
             = {{kEnglish, "1", "Cup", {}, "txtml", "236.56"},
-               {kEnglish, "12abc", "Cup", {text(kInvalidAmountPrompt)}, "txtenter", "0.0"},
-               {kEnglish, "5", "", {text(kEmptyUnitPrompt)}, "txtcup", ""},
-               {kEnglish, "", "", {text(kEmptyAmountPrompt), text(kEmptyUnitPrompt)}, "txtenter", "0.0"},
-               {kEnglish, "1E+306", "Liters", {text(kTooLargePrompt)}, "txtliter", ""},
-               {kEnglish, "1000", "Liters", {}, "txtml", "1,000,000.00"},
+               {kEnglish, "12abc", "Cup", {"That is an invalid Character,You must enter a number"}, "txtenter", "0.0"},
+               {kEnglish, "5", "", {"Please Make a selection in the 'Select & Enter here Combo box' pull down menu"}, "txtcup", ""},
+               {kEnglish, "", "Cup", {"Please enter a number"}, "txtenter", "0.0"},
+               {kEnglish, "1E+306", "Liters", {"That number is too large to convert"}, "txtliter", ""},
+               {kEnglish, "10000", "Liters", {}, "txtml", "10,000,000.00"},
                {kGerman, "0,5", "Cup", {}, "txtml", "118,28"},
-               {kGerman, "128000", "Liters", {}, "txtml", "128.000.000,00"}};
+               {kGerman, "128000", "Liters", {}, "txtml", "128.000.000,00"},
+               {kFrench, "1", "Cup", {}, "txtml", "236,56"},
+               {kFrench, "1000000", "Gallons", {}, "txtml", "3\u202F785\u202F000\u202F000,00"}};
+        // clang-format on
         for (const auto &[locale, amount, unit, prompts, box, shown] : rows) {
             QLocale::setDefault(locale);
             Harness byButton, byReturn, byEnter;
@@ -96,7 +91,15 @@ private slots:
             QTest::mouseClick(byButton.calculate(), Qt::LeftButton);
             QCOMPARE(byButton.prompts, prompts);
             QCOMPARE(byButton.text(box), shown);
-            QTRY_VERIFY(showsItsStart(byButton.edit(box)));
+            const bool wider = QFontMetrics(byButton.edit(box)->font()).horizontalAdvance(shown)
+                > byButton.edit(box)->contentsRect().width();
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(byButton.edit(box))->text(QAccessible::Description),
+                box == "txtenter" ? byButton.edit(box)->toolTip()
+                    : wider       ? shown
+                                  : QString()); // its own tip
+            // A long number without its first digits would read as a smaller one.
+            QTRY_VERIFY(byButton.edit(box)->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= 0);
             for (auto [harness, key] :
                  {std::pair(&byReturn, Qt::Key_Return), std::pair(&byEnter, Qt::Key_Enter)}) {
                 harness->enter(amount, unit);
@@ -111,7 +114,7 @@ private slots:
     void keyboard_converts_only_from_the_entry_box_and_results_refuse_typing()
     {
         Harness h;
-        QCOMPARE(h.text("txtenter") + h.combo()->currentText(), "0" + toolkit::text(convert::kUnits[0].text));
+        QCOMPARE(h.text("txtenter") + h.combo()->currentText(), "0Teaspoon");
         QCOMPARE(QApplication::focusWidget(), h.calculate());
         h.enter("3", "Cup");
         const QStringList untouched = h.shown();
@@ -128,9 +131,6 @@ private slots:
         QTest::keyClicks(h.edit("txtml"), QStringLiteral("99")); // result boxes refuse typing
         QTest::keyClick(h.edit("txtml"), Qt::Key_Backspace);
         QCOMPARE(h.text("txtml"), QStringLiteral("1,419.38"));
-        h.edit("txtml")->selectAll();
-        h.edit("txtml")->copy();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,419.38"));
 
         QLineEdit *entry = h.edit("txtenter"); // every other keystroke reaches the entry box unchanged
         entry->clear();
@@ -178,7 +178,6 @@ private slots:
             QTRY_COMPARE(calculator.starts(), 3);
         }
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
-        QVERIFY(h.messages.size() == 2 && h.messages.first() == h.messages.last());
         QTest::mouseClick(h.find("Label6"), Qt::LeftButton);
         // The maker's label never takes the focus, so screen readers get a press action for it.
         QAccessible::queryAccessibleInterface(h.find("Label6"))
@@ -186,133 +185,63 @@ private slots:
             ->doAction(QAccessibleActionInterface::pressAction());
         FakeCalculator none(FakeCalculator::Missing);
         h.find<QAction>("mnutoolscalc")->trigger();
-        QCOMPARE(h.messages.at(3), h.messages.at(2));
-        QCOMPARE(QSet<QString>(h.messages.begin(), h.messages.end()).size(), 3); // each says something else
+        const QString howTo
+            = "To use this program simply Enter a number in the 'Enter Number Here' text box and "
+              "make a selection in the 'Make Selection Here' text Box. Then Click the Calculate "
+              "Button to see the results in the surrounding Windows";
+        const QString maker = "I hate 4-letter Words, Cook, Iron, Wash, and Dust";
+        QCOMPARE(h.prompts, QStringList({howTo, howTo, maker, maker, "The calculator could not be started"}));
         QCOMPARE(h.shown(), untouched);
     }
 
-    // Goes through a real message box, closed as a user would close it.
-    void messages_use_a_plain_ok_box()
+    // Each frame shows its own unit: a gallon read by the captions a user sees, in kitchen measures
+    // (and 3.785 41 liters), American units in red and metric ones in blue; no frame hides another.
+    void every_frame_shows_its_unit_in_its_colour()
+    {
+        // clang-format off
+        const QMap<QString, std::pair<double, bool>> perGallon = {
+            {"Teaspoons", {768, false}}, {"Tablespoons", {256, false}}, {"Fluid Ounce", {128, false}}, {"Cups", {16, false}},
+            {"Pints", {8, false}}, {"Quarts", {4, false}}, {"Gallons", {1, false}}, {"Milliliters", {3785.41, true}},
+            {"Centiliters", {378.541, true}}, {"Deciliters", {37.8541, true}}, {"Liters", {3.78541, true}}};
+        // clang-format on
+        Harness h;
+        h.enter("1", "Gallons");
+        QTest::mouseClick(h.calculate(), Qt::LeftButton);
+        QStringList captions;
+        const QList<QGroupBox *> frames = h.find("Frame1")->findChildren<QGroupBox *>();
+        for (QGroupBox *frame : frames) {
+            for (QGroupBox *other : frames)
+                QVERIFY2(frame == other || !frame->geometry().intersects(other->geometry()),
+                         qPrintable(frame->title()));
+            if (frame->title().isEmpty())
+                continue;
+            captions << frame->title();
+            auto *box = frame->findChild<QLineEdit *>();
+            const auto [expected, metric] = perGallon.value(frame->title());
+            const double shown = kEnglish.toDouble(box->text());
+            QVERIFY2(std::abs(shown - expected) <= expected * 0.002,
+                     qPrintable(frame->title() + " " + box->text()));
+            QVERIFY2((redOverBlue(box) < 0) == metric, qPrintable(frame->title()));
+        }
+        QCOMPARE(captions.size(), perGallon.size());
+    }
+
+    // Each toolbar button shows its own picture.
+    void toolbar_buttons_show_their_own_pictures()
     {
         Form1 form;
-        QStringList seen;
-        whenModal([&](QWidget *opened) {
-            auto *box = qobject_cast<QMessageBox *>(opened);
-            QVERIFY(box && box->icon() == QMessageBox::NoIcon && box->standardButtons() == QMessageBox::Ok);
-            seen << box->windowTitle() << box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-        child<QAction>(&form, "mnuhelphow")->trigger();
-        QVERIFY(seen.value(0) == toolkit::kApplicationTitle
-                && seen.value(1).startsWith("To use this program"));
-    }
-
-    // Modal reference windows, centred over the main window wherever it was moved to and kept over
-    // it as its transient; the main window comes back unchanged however they close.
-    void reference_windows_open_and_the_main_window_returns()
-    {
-        Harness h;
-        h.enter("1", "Cup");
-        QTest::mouseClick(h.calculate(), Qt::LeftButton);
-        toolkit::centre(h.form.get());
-        h.form->move(h.form->pos() + QPoint(-120, 60));
-        const QStringList before = h.shown();
-        // a menu command, toolbar key or shortcut that opens it, the window, whether the main window
-        // stays visible, the button that closes it ("" closes it by its frame)
-        const QList<std::tuple<const char *, const char *, bool, const char *>> rows
-            = {{"AboutScreen", "Form0", false, ""},    {"Ctrl+A", "Form0", false, "Exit"},
-               {"Ctrl+F", "Form2", false, "Exit"},     {"Formulas", "Form2", false, ""},
-               {"Ctrl+W", "Form5", false, "command1"}, {"mnuregwarrant", "Form5", false, ""},
-               {"Decimals", "Form6", true, ""},        {"Ctrl+D", "Form6", true, ""}};
-        auto *toolbar = h.find<toolkit::KeyedToolBar>("Toolbar1");
-        for (const auto &[how, window, mainStaysVisible, closeButton] : rows) {
-            QVERIFY(showActive(h.form.get()));
-            bool shownAsExpected = false;
-            whenModal([&](QWidget *opened) {
-                QVERIFY(opened);
-                shownAsExpected = opened->objectName() == window && QTest::qWaitForWindowExposed(opened)
-                    && h.form->isVisible() == mainStaysVisible
-                    && centredOn(opened, h.form->frameGeometry().center())
-                    && opened->windowHandle()->transientParent() == h.form->windowHandle();
-                *closeButton ? child<QPushButton>(opened, closeButton)->click() : void(opened->close());
-            });
-            if (auto *command = h.find<QAction>(how))
-                command->trigger();
-            else if (QAction *button = toolbar->button(how))
-                QTest::mouseClick(toolbar->widgetForAction(button), Qt::LeftButton);
-            else
-                QTest::keySequence(h.edit("txtenter"), QKeySequence(how));
-            QVERIFY2(shownAsExpected && h.form->isVisible(), how);
-            QCOMPARE(h.shown(), before);
-        }
-    }
-
-    // Thousands of random keystrokes, pastes, clicks and commands on the window and the windows it
-    // opens leave every box well formed. Reproducible: SPOONWISE_SEED picks the sequence.
-    void random_use_keeps_every_box_sound()
-    {
-        const auto restoreLocale = qScopeGuard([] { QLocale::setDefault(kEnglish); });
-        std::mt19937 random(static_cast<unsigned>(qEnvironmentVariableIntValue("SPOONWISE_SEED") + 20261206));
-        const auto pick = [&](qsizetype n) {
-            return static_cast<int>(random() % static_cast<unsigned>(n));
-        };
-        const QString keys = QStringLiteral("0123456789.,-+eE abc\u00E9\u20AC\u202F'\r\b\t");
-        FakeCalculator calculator;
-        QTimer closer; // a user who pokes at each reference window, then closes it
-        connect(&closer, &QTimer::timeout, &closer, [] {
-            if (QWidget *window = QApplication::activeModalWidget()) {
-                QTest::keyClicks(window->focusWidget(), QStringLiteral("x\t\r"));
-                window->close();
-            }
-        });
-        closer.start(1);
-        for (const QLocale &locale : {kEnglish, kGerman}) {
-            QLocale::setDefault(locale);
-            Harness h;
-            const QRegularExpression wellFormed(QStringLiteral("^(-?\\d{1,3}(%1\\d{3})*%2(\\d{2}|\\d{4}))?$")
-                                                    .arg(QRegularExpression::escape(locale.groupSeparator()),
-                                                         QRegularExpression::escape(locale.decimalPoint())));
-            const QList<QWidget *> targets
-                = {h.edit("txtenter"), h.combo()->lineEdit(), h.edit("txtml"), h.calculate()};
-            QList<QAction *> commands = h.form->findChildren<QAction *>();
-            commands.removeIf(
-                [](QAction *a) { return a->objectName() == "mnufileexit" || a->data() == "ExitProgram"; });
-            for (int step = 0; step < 1500; ++step) {
-                QWidget *target = targets.at(pick(targets.size()));
-                switch (pick(6)) {
-                case 0:
-                case 1: // a key of any layout: the text it delivers is what counts
-                    QTest::sendKeyEvent(QTest::Click, target, Qt::Key_A, keys.at(pick(keys.size())),
-                                        Qt::NoModifier);
-                    QTest::keyClick(
-                        target,
-                        std::array {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Left}[pick(4)]);
-                    break;
-                case 2: { // a paste: long, foreign or control characters
-                    QString text;
-                    for (int n = pick(3) == 0 ? 5000 : pick(12); n > 0; --n)
-                        text += QChar(
-                            char16_t(pick(4) == 0 ? 1 + pick(0x2FFF) : keys.at(pick(keys.size())).unicode()));
-                    QApplication::clipboard()->setText(text);
-                    QTest::keySequence(target, QKeySequence::Paste);
-                    break;
-                }
-                case 3:
-                    h.combo()->setCurrentIndex(pick(h.combo()->count()));
-                    break;
-                case 4:
-                    commands.at(pick(commands.size()))->trigger();
-                    break;
-                default:
-                    QTest::mouseClick(h.calculate(), Qt::LeftButton);
-                    QVERIFY2(
-                        convert::isNumeric(h.text("txtenter").toStdString(), toolkit::numberFormatOf(locale)),
-                        qPrintable(h.text("txtenter")));
-                }
-                for (const QString &box : h.shown().first(convert::kUnitCount))
-                    QVERIFY2(wellFormed.match(box).hasMatch(), qPrintable(box));
-            }
-            QVERIFY(h.form->isVisible());
+        Form6 fractions;
+        // clang-format off
+        const QList<std::tuple<QWidget *, QString, QString>> rows = {
+            {&form, "AboutScreen", "about"}, {&form, "Formulas", "formulas"}, {&form, "Calculator", "calculator"},
+            {&form, "Decimals", "fractions"}, {&form, "Help", "help"}, {&form, "ExitProgram", "exit"},
+            {&fractions, "Done", "../pictures/wastebin"}};
+        // clang-format on
+        for (const auto &[window, key, picture] : rows) {
+            auto *button = child<QToolButton>(window, key);
+            const QImage shown = button->icon().pixmap(button->iconSize()).toImage();
+            const QImage own = QIcon(":/toolbar/" + picture + ".svg").pixmap(button->iconSize()).toImage();
+            QVERIFY2(!own.isNull() && shown == own, qPrintable(key));
         }
     }
 
@@ -322,7 +251,8 @@ private slots:
         Harness h;
         QTimer::singleShot(0, h.form.get(),
                            [&] { QTest::keySequence(h.edit("txtenter"), QKeySequence("Ctrl+E")); });
-        QCOMPARE(runUntilTheProgramEnds(), 0);
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); }); // nothing ended it
+        QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!h.form->isVisible());
     }
 };

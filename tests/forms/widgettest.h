@@ -25,21 +25,23 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 
 template<typename T = QWidget> T *child(const QWidget *window, const QString &name)
 {
     return window->findChild<T *>(name);
 }
 
-// The window of the class with this object name, as the program opens it: deleted on close,
-// built afresh on the next opening.
-inline QWidget *newWindow(const QString &name)
+template<typename Window> QWidget *build()
 {
-    const QList<std::function<QWidget *()>> windows
-        = {toolkit::instance<Form0>, toolkit::instance<Form1>, toolkit::instance<Form2>,
-           toolkit::instance<Form4>, toolkit::instance<Form5>, toolkit::instance<Form6>};
-    return windows.at(QStringList({"Form0", "Form1", "Form2", "Form4", "Form5", "Form6"}).indexOf(name))();
+    return new Window;
 }
+
+// Every window, by its class and object name, as the program builds it: deleted on close.
+// clang-format off
+inline const std::map<QString, QWidget *(*)()> kWindows = {{"Form0", build<Form0>}, {"Form1", build<Form1>},
+    {"Form2", build<Form2>}, {"Form4", build<Form4>}, {"Form5", build<Form5>}, {"Form6", build<Form6>}};
+// clang-format on
 
 // Shows a window and waits until it has the keyboard focus; false if it never gets it.
 inline bool showActive(QWidget *window)
@@ -49,6 +51,29 @@ inline bool showActive(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
+// Opens a window as the program does, deleted on close, and waits until it has the keyboard focus.
+inline QPointer<QWidget> open(const QString &name)
+{
+    QWidget *window = kWindows.at(name)();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    showActive(window); // the focus checks fail where it is not
+    return window;
+}
+
+// How much redder than blue a widget's own drawing is: above 0 for a red text, below 0 for
+// a blue one, on any grey.
+inline double redOverBlue(QWidget *widget)
+{
+    QImage drawn(widget->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    widget->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags()); // without the background
+    double sum = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            sum += (qRed(drawn.pixel(x, y)) - qBlue(drawn.pixel(x, y))) * qAlpha(drawn.pixel(x, y)) / 255.0;
+    return sum;
+}
+
 // Whether a window's frame is centred on a point. A frame not yet drawn has no known width,
 // which may put a window off by half of it.
 inline bool centredOn(const QWidget *window, QPoint centre)
@@ -56,20 +81,13 @@ inline bool centredOn(const QWidget *window, QPoint centre)
     return (window->frameGeometry().center() - centre).manhattanLength() <= 4;
 }
 
-// Runs the application's own event loop, where closing the last window ends the program;
-// 0 when something ended it, 1 when nothing did within ten seconds.
-inline int runUntilTheProgramEnds()
-{
-    QTimer timeout;
-    QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    timeout.start(10000);
-    return QCoreApplication::exec();
-}
-
 // Runs `act` on the modal window that the next command opens, from inside its modal loop.
 inline void whenModal(std::function<void(QWidget *)> act)
 {
-    QTimer::singleShot(0, qApp, [act] { act(QApplication::activeModalWidget()); });
+    QTimer::singleShot(0, qApp, [act] {
+        QWidget *opened = QApplication::activeModalWidget();
+        opened ? act(opened) : whenModal(act);
+    });
 }
 
 // A stand-in desktop calculator (or none) on PATH for one test; counts its starts. PATH also
@@ -89,19 +107,13 @@ public:
                                             {"here/gnome-calculator", ""},
                                             {presence == Installed ? "xcalc" : "here/unused", started}}) {
             QFile script(m_dir.filePath(path));
-            if (script.open(QIODevice::WriteOnly)) {
-                script.write(("#!/bin/sh\n" + command + "\n").toLocal8Bit());
-                script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            }
+            script.open(QIODevice::WriteOnly) && script.write(("#!/bin/sh\n" + command + "\n").toLocal8Bit())
+                && script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         }
         QDir::setCurrent(m_dir.filePath("here"));
         qputenv("PATH", ".::" + m_dir.path().toLocal8Bit());
     }
-    ~FakeCalculator()
-    {
-        qputenv("PATH", m_oldPath);
-        QDir::setCurrent(m_oldFolder);
-    }
+    ~FakeCalculator() { qputenv("PATH", m_oldPath), QDir::setCurrent(m_oldFolder); }
     Q_DISABLE_COPY_MOVE(FakeCalculator)
 
     int starts() const

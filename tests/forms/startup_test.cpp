@@ -1,0 +1,116 @@
+// Start-up as the program runs it: the title window centred on the screen and an event loop
+// that runs until the last window closes. Each window, as its command opens it, is a window
+// to a screen reader, named by its title or heading, and placed over the converter.
+#include "startup.h"
+#include "widgettest.h"
+
+#include <QAccessible>
+#include <QMessageBox>
+#include <QToolButton>
+
+namespace {
+
+QWidget *shownWindow(const QString &name)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    const auto found = std::ranges::find_if(
+        windows, [&](QWidget *w) { return w->objectName() == name && w->isVisible(); });
+    return found == windows.end() ? nullptr : *found;
+}
+
+// What a screen reader hears of a window: its kind and its name. A message box is an alert,
+// which screen readers read out whole as it opens; it has an OK button only and no icon.
+QString heard(QWidget *window)
+{
+    const auto *box = qobject_cast<QMessageBox *>(window);
+    if (!window || (box && (box->icon() != QMessageBox::NoIcon || box->standardButtons() != QMessageBox::Ok)))
+        return QStringLiteral("no plain window");
+    const QMap<QAccessible::Role, QString> kinds = {{QAccessible::Window, "window"},
+                                                    {QAccessible::Dialog, "window"},
+                                                    {QAccessible::AlertMessage, "alert"}};
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
+    return kinds.value(reader->role(), QString::number(reader->role())) + ' '
+        + reader->text(QAccessible::Name);
+}
+
+// Runs the program as it starts, with `act` once the event loop runs; 1 when nothing ended it.
+int runProgram(const std::function<void()> &act)
+{
+    QTimer::singleShot(0, qApp, act);
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    return startup::run();
+}
+
+bool centredOver(QWidget *window, const QWidget *over)
+{
+    const QRect area = over ? over->frameGeometry() : QGuiApplication::primaryScreen()->availableGeometry();
+    return window && QTest::qWaitForWindowExposed(window) && centredOn(window, area.center());
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void closing_the_title_window_ends_the_program()
+    {
+        QCOMPARE(runProgram([] { QTimer::singleShot(100, qApp, [] { shownWindow("Form4")->close(); }); }), 0);
+    }
+
+    // The title window opens centred on the screen, and OK leads into the converter. Reference windows closed
+    // while the converter is hidden do not end the program; closing the converter by its frame does. The
+    // converter comes back unchanged.
+    void every_window_opens_by_its_command_named_by_its_title_or_heading()
+    {
+        // a toolbar key, menu command or shortcut, whether the converter stays visible, the button
+        // that closes the window ("" closes it by its frame), what a screen reader hears
+        const QList<std::tuple<QString, bool, QString, QString>> rows
+            = {{"AboutScreen", false, "", "window ABOUT"},
+               {"Ctrl+A", false, "Exit", "window ABOUT"},
+               {"Ctrl+F", false, "Exit", "window Conversion Formulas"},
+               {"Formulas", false, "", "window Conversion Formulas"},
+               {"Ctrl+W", false, "command1", "window Warranty Information"},
+               {"mnuregwarrant", false, "", "window Warranty Information"},
+               {"Decimals", true, "", "window Fraction Decimal"},
+               {"Ctrl+D", true, "", "window Fraction Decimal"},
+               {"mnuhelphow", true, "", "alert Spoonwise II"}};
+        QStringList seen, expected = {"window Spoonwise II \u00AE", "window Spoonwise II"};
+        const int code = runProgram([&] {
+            seen << (centredOver(shownWindow("Form4"), nullptr) ? heard(shownWindow("Form4")) : "misplaced");
+            QTest::keyClick(shownWindow("Form4")->focusWidget(), Qt::Key_Return); // the focus starts on OK
+            QWidget *main = shownWindow("Form1");
+            seen << (centredOver(main, nullptr) ? heard(main) : "misplaced");
+            main->move(main->pos() + QPoint(-120, 60));
+            QTest::mouseClick(child(main, "Command1"), Qt::LeftButton);
+            const QString before = child<QLineEdit>(main, "txtml")->text();
+            for (const auto &[how, mainStaysVisible, closeButton, name] : rows) {
+                QVERIFY(showActive(main)); // shortcuts go to the active window
+                whenModal([&](QWidget *opened) {
+                    const bool placed = main->isVisible() == mainStaysVisible && centredOver(opened, main)
+                        && opened->windowHandle()->transientParent() == main->windowHandle();
+                    seen << (placed ? heard(opened) : "misplaced");
+                    auto *button = closeButton.isEmpty() ? nullptr : child<QPushButton>(opened, closeButton);
+                    button ? button->click() : void(opened->close());
+                });
+                if (auto *button = child<QToolButton>(main, how))
+                    QTest::mouseClick(button, Qt::LeftButton);
+                else if (auto *command = child<QAction>(main, how))
+                    command->trigger();
+                else
+                    QTest::keySequence(child(main, "txtenter"), QKeySequence(how));
+                expected << name;
+            }
+            seen << QStringLiteral("%1 %2")
+                        .arg(main->isVisible())
+                        .arg(child<QLineEdit>(main, "txtml")->text() == before);
+            main->close();
+        });
+        QCOMPARE(code, 0);
+        QCOMPARE(seen, expected << "1 1");
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
