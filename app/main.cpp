@@ -1,6 +1,7 @@
 // Start-up: nothing is read or prepared before the first window, the title window.
 #include "form4.h"
 #include "toolkit.h"
+#include "wayland.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    toolkit::WaylandWindows::install();
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Spoonwise"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
 
