@@ -74,9 +74,11 @@ private slots:
             grew = QTest::qWaitFor([&] { return window->width() > normal.width(); }, 5000);
             QTest::keyClick(window, Qt::Key_Tab); // the focus moves and is drawn
             window->windowHandle()->setWindowStates(Qt::WindowNoState);
-            back = QTest::qWaitFor([&] { return window->size() == normal; }, 5000);
+            back = QTest::qWaitFor([&] { return window->size() == normal; }, 5000)
+                && window->windowHandle()->minimumSize() == normal
+                && window->windowHandle()->maximumSize() == normal;
         });
-        QVERIFY(grew && back);
+        QVERIFY(grew && back); // back at its size, and fixed to it again
     }
 
     void converter_is_drawn_whole_after_each_window_data()
