@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "form4.h"
 #include "toolkit.h"
+#include "wayland.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@ int run()
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Spoonwise"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
     toolkit::installAccessibleFactory();
+    toolkit::WaylandWindows::install();
 
     // Nothing is read or prepared before the first window, the title window.
     auto *title = new Form4;

@@ -17,7 +17,8 @@ declare -A SPOONWISE_PACKAGE_GROUPS=(
         qt6-gtk-platformtheme gnome-themes-extra"
     [test]="libgtest-dev libbenchmark-dev clang-format:clang-format shellcheck:shellcheck
         desktop-file-utils:desktop-file-validate appstream:appstreamcli groff-base:groff
-        mandoc:mandoc imagemagick:identify file:file binutils:readelf"
+        mandoc:mandoc imagemagick:identify file:file binutils:readelf
+        weston:weston sway:sway grim:grim qt6-wayland"
     [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-14-dev"
     # The package's own build dependencies come from debian/control (see ensure_build_depends).
     [package]="dpkg-dev:dpkg-buildpackage debhelper:dh lintian:lintian git:git"
