@@ -42,7 +42,9 @@ package_entries() {
 
 # offered <package>: true when apt knows a version of it to install, or it is installed.
 offered() {
-    apt-cache policy "$1" 2>/dev/null | grep -q -E '^ +(Installed|Candidate): [^(]'
+    local policy # read whole first: grep -q would stop apt-cache early, and pipefail sees that
+    policy=$(apt-cache policy "$1" 2>/dev/null) || return 1
+    grep -q -E '^ +(Installed|Candidate): [^(]' <<<"$policy"
 }
 
 # choose_package <first|second|...>: prints the first of the packages that this release offers.
