@@ -54,8 +54,7 @@ protected:
         if (!window && event->type() == QEvent::Paint && watched->objectName() == m_target
             && static_cast<QWidget *>(watched)->isWindow()) {
             window = static_cast<QWidget *>(watched);
-            QMetaObject::invokeMethod(
-                this, [this] { painted(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &FirstPaint::painted, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }

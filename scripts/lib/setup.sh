@@ -3,13 +3,15 @@
 
 SPOONWISE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# The Debian 12 packages each kind of work needs, as "package" or "package:command"; the command
+# The Debian packages each kind of work needs, as "package" or "package:command"; the command
 # is what other systems are checked for, where there is no dpkg to ask. Libraries have none:
-# CMake names a missing one.
+# CMake names a missing one. Where Debian 12 and 13 differ, an entry names the choices,
+# "first|second": the first one the release offers is used (see choose_package).
 declare -A SPOONWISE_PACKAGE_GROUPS=(
     [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev"
-    # The stand-in faces the windows ask for by name.
-    [run]="fonts-liberation"
+    # The stand-in faces the windows ask for by name. Liberation Sans Narrow is in
+    # fonts-liberation up to Debian 12 and has a package of its own from Debian 13.
+    [run]="fonts-liberation fonts-liberation-sans-narrow|fonts-liberation"
     # Running the program without a display: a private X server, its window found and saved.
     [headless]="xvfb:Xvfb xauth:xauth xdotool:xdotool imagemagick:import"
     # Reading the converter back as a screen reader does, and a dark desktop theme to shoot.
@@ -19,7 +21,8 @@ declare -A SPOONWISE_PACKAGE_GROUPS=(
         desktop-file-utils:desktop-file-validate appstream:appstreamcli groff-base:groff
         mandoc:mandoc imagemagick:identify file:file binutils:readelf
         weston:weston sway:sway grim:grim qt6-wayland"
-    [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-14-dev"
+    # The release's default clang and the sanitizer and libFuzzer runtimes that go with it.
+    [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-dev"
     # The package's own build dependencies come from debian/control (see ensure_build_depends).
     [package]="dpkg-dev:dpkg-buildpackage debhelper:dh lintian:lintian git:git"
     [verify]="debootstrap:debootstrap"
@@ -36,6 +39,39 @@ package_entries() {
         read -r -d '' -a entries <<<"${SPOONWISE_PACKAGE_GROUPS[$group]}" || true
         printf '%s\n' "${entries[@]}"
     done | awk '!seen[$0]++'
+}
+
+# offered <package>: true when apt knows a version of it to install, or it is installed.
+offered() {
+    local policy # read whole first: grep -q would stop apt-cache early, and pipefail sees that
+    policy=$(apt-cache policy "$1" 2>/dev/null) || return 1
+    grep -q -E '^ +(Installed|Candidate): [^(]' <<<"$policy"
+}
+
+# choose_package <first|second|...>: prints the first of the packages that this release offers.
+# A bare system may not have read its package lists yet; as root they are read once, then.
+choose_package() {
+    local choice attempt
+    local -a choices
+    IFS='|' read -r -a choices <<<"$1"
+    [ ${#choices[@]} -gt 1 ] || { echo "$1"; return 0; }
+    for attempt in first again; do
+        for choice in "${choices[@]}"; do
+            offered "$choice" && { echo "$choice"; return 0; }
+        done
+        if [ "$attempt" = again ] || [ "$(id -u)" -ne 0 ]; then break; fi
+        apt-get update -qq >&2
+    done
+    echo "None of $1 is known to apt; update its package lists (apt-get update)." >&2
+    return 1
+}
+
+# debian_mirror: the Debian mirror for debootstrap; SPOONWISE_MIRROR, else the one apt uses here.
+debian_mirror() {
+    local mirror
+    mirror=${SPOONWISE_MIRROR:-$(grep -h -o -E 'https?://[^ ]*/debian/?( |$)' /etc/apt/sources.list \
+        /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1 | tr -d ' ' || true)}
+    echo "${mirror:-http://deb.debian.org/debian}"
 }
 
 # install_or_name <package>...: installs the packages as root; otherwise prints the command.
@@ -69,10 +105,13 @@ ensure_packages() {
         fi
         return 0
     fi
+    local package
     for entry in "${entries[@]}"; do
-        status=$(dpkg-query -W -f='${Status}' "${entry%%:*}" 2>/dev/null || true)
-        [[ $status == "install ok installed" ]] || missing+=("${entry%%:*}")
+        package=$(choose_package "${entry%%:*}") || return 1
+        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+        [[ $status == "install ok installed" ]] || missing+=("$package")
     done
+    mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk 'NF && !seen[$0]++')
     [ ${#missing[@]} -eq 0 ] || install_or_name "${missing[@]}"
 }
 

@@ -15,6 +15,9 @@ if ! log=$(DESTDIR=$stage cmake --install "$build" --prefix /usr 2>&1); then
 fi
 root=$stage/usr
 app_id=com.example.Spoonwise
+# The release day, as the newest entry of the changelog writes it ("Sun, 06 Dec 2026 ...").
+released=$(date -d "$(sed -n 's/^ -- .*>  [A-Z][a-z]*, \([0-9]* [A-Z][a-z]* [0-9]*\) .*/\1/p' \
+    "$source/debian/changelog" | head -n 1)" +%F)
 
 # Installed path (below /usr) and what it must be.
 expected=(
@@ -71,7 +74,8 @@ check_metainfo() {
     # The tree check also looks for the launchable desktop entry among the installed files.
     output=$(appstreamcli validate-tree --no-net --no-color "$stage" 2>&1) ||
         fail "appstreamcli validate-tree: $output"
-    grep -q "<release version=\"$version\"" "$file" || fail "$file has no release $version"
+    grep -q "<release version=\"$version\" date=\"$released\"" "$file" ||
+        fail "$file has no release $version of $released"
     local shot
     for shot in "$source"/docs/screenshots/*.png; do
         grep -q "<image>[^<]*/docs/screenshots/${shot##*/}</image>" "$file" ||
@@ -85,7 +89,8 @@ check_man() {
     [ -z "$output" ] || fail "groff warnings for $file: $output"
     output=$(mandoc -T lint "$file" 2>&1) || true
     [ -z "$output" ] || fail "mandoc -T lint $file: $output"
-    grep -q "^\.TH SPOONWISE 1 .*\"Spoonwise II $version\"" "$file" || fail "$file does not name version $version"
+    grep -q "^\.TH SPOONWISE 1 $released \"Spoonwise II $version\"" "$file" ||
+        fail "$file does not name version $version of $released"
 }
 
 for row in "${expected[@]}"; do
