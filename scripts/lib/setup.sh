@@ -10,8 +10,10 @@ SPOONWISE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 declare -A SPOONWISE_PACKAGE_GROUPS=(
     [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev"
     # The stand-in faces the windows ask for by name. Liberation Sans Narrow is in
-    # fonts-liberation up to Debian 12 and has a package of its own from Debian 13.
-    [run]="fonts-liberation fonts-liberation-sans-narrow|fonts-liberation"
+    # fonts-liberation up to Debian 12 and has a package of its own from Debian 13. So has Qt's
+    # SVG icon engine, which draws the toolbar's pictures and the window icon.
+    [run]="fonts-liberation fonts-liberation-sans-narrow|fonts-liberation
+        qt6-svg-plugins|libqt6svg6"
     # Running the program without a display: a private X server, its window found and saved.
     [headless]="xvfb:Xvfb xauth:xauth xdotool:xdotool imagemagick:import"
     # Reading the converter back as a screen reader does, and a dark desktop theme to shoot.

@@ -94,7 +94,7 @@ private slots:
     void converter_is_drawn_whole_after_each_window()
     {
         QFETCH(QString, command);
-        whileOpen(command, [](QWidget *) {});
+        whileOpen(command, [](QWidget *window) { QVERIFY(window); });
         QTemporaryDir dir;
         const QString screen = dir.filePath(QStringLiteral("screen.png"));
         std::pair<qsizetype, qsizetype> pixels;
