@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "command.h"
+#include "enginetexts.h"
 #include "form0.h"
 #include "form2.h"
 #include "form5.h"
@@ -100,19 +101,24 @@ public:
 
     std::string entryText() const override { return m_form.txtenter->text().toStdString(); }
     void setEntryText(std::string_view value) override { write(m_form.txtenter, value); }
-    std::string unitText() const override { return m_form.Combo1->currentText().toStdString(); }
-    void setUnitText(std::string_view value) override { write(m_form.Combo1->lineEdit(), value); }
+    // The engine knows the units by their English texts; the box shows them translated.
+    std::string unitText() const override { return enginetexts::unitIdentity(m_form.Combo1->currentText()); }
+    void setUnitText(std::string_view value) override
+    {
+        write(m_form.Combo1->lineEdit(), enginetexts::shownUnitText(value));
+    }
     std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
     void setResultText(convert::Unit box, std::string_view value) override { write(resultBox(box), value); }
-    void showMessage(std::string_view prompt) override { m_form.message(text(prompt)); }
+    void showMessage(std::string_view prompt) override { m_form.message(enginetexts::prompt(prompt)); }
 
 private:
     QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
     // A box too narrow for its text shows the start of it, where a long number begins; left at
     // the end, "1,000,000.00" would read ",000,000.00".
-    static void write(QLineEdit *box, std::string_view value)
+    static void write(QLineEdit *box, std::string_view value) { write(box, text(value)); }
+    static void write(QLineEdit *box, const QString &value)
     {
-        box->setText(text(value));
+        box->setText(value);
         box->setCursorPosition(0);
     }
 
@@ -233,7 +239,7 @@ void Form1::buildEntryFrame()
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
     for (const convert::UnitInfo &unit : convert::kUnits)
-        Combo1->addItem(text(unit.text));
+        Combo1->addItem(enginetexts::unitItem(unit.unit));
     Combo1->setCurrentIndex(0);
     Combo1->setToolTip(QStringLiteral("Click Here to Select Measurement to Convert."));
     Label5->setBuddy(Combo1);
