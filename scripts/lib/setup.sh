@@ -7,17 +7,18 @@ SPOONWISE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # is what other systems are checked for, where there is no dpkg to ask. Libraries have none:
 # CMake names a missing one.
 declare -A SPOONWISE_PACKAGE_GROUPS=(
-    [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev"
-    # The stand-in faces the windows ask for by name.
-    [run]="fonts-liberation"
+    [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev qt6-tools-dev
+        qt6-l10n-tools:lrelease"
+    # The stand-in faces the windows ask for by name; Qt's own texts in the user's language.
+    [run]="fonts-liberation qt6-translations-l10n"
     # Running the program without a display: a private X server, its window found and saved.
     [headless]="xvfb:Xvfb xauth:xauth xdotool:xdotool imagemagick:import"
     # Reading the converter back as a screen reader does, and a dark desktop theme to shoot.
     [screenshots]="dbus-daemon:dbus-run-session dbus-bin at-spi2-core python3-pyatspi
-        qt6-gtk-platformtheme gnome-themes-extra"
+        qt6-gtk-platformtheme gnome-themes-extra locales:localedef"
     [test]="libgtest-dev libbenchmark-dev clang-format:clang-format shellcheck:shellcheck
         desktop-file-utils:desktop-file-validate appstream:appstreamcli groff-base:groff
-        mandoc:mandoc imagemagick:identify file:file binutils:readelf"
+        mandoc:mandoc imagemagick:identify file:file binutils:readelf python3:python3"
     [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-14-dev"
     # The package's own build dependencies come from debian/control (see ensure_build_depends).
     [package]="dpkg-dev:dpkg-buildpackage debhelper:dh lintian:lintian git:git"
