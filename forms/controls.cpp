@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
@@ -200,7 +201,7 @@ QIcon ImageList::icon(int index) const
 }
 
 KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
-                           QWidget *parent)
+                           const char *context, QWidget *parent)
     : QToolBar(parent)
 {
     setMovable(false);
@@ -215,9 +216,10 @@ KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry
             addWidget(gap);
             continue;
         }
-        QAction *button = addAction(images.icon(entry.image), text(entry.caption));
+        QAction *button
+            = addAction(images.icon(entry.image), QCoreApplication::translate(context, entry.caption));
         button->setData(text(entry.key));
-        button->setToolTip(text(entry.tooltip));
+        button->setToolTip(QCoreApplication::translate(context, entry.tooltip));
         widgetForAction(button)->setFixedSize(buttonSize);
     }
     connect(this, &QToolBar::actionTriggered, this, &KeyedToolBar::buttonClick);

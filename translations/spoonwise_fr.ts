@@ -2,6 +2,393 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Form0</name>
+    <message>
+        <source>ABOUT</source>
+        <extracomment>The about window&apos;s heading, in capitals, 18 pt bold serif in a box of 121 pixels.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmer</source>
+        <extracomment>The tooltip and screen reader name of the writer&apos;s photograph.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 2.0 Released 3/1/99</source>
+        <extracomment>The version and its date (1 March 1999) stay; two lines of 161 pixels at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written By: Brindlemoor</source>
+        <extracomment>The writer&apos;s name stays; 153 pixels at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <extracomment>What a screen reader calls the information sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>The button that closes the about window (73 pixels), and its tooltip.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done with this screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>About</source>
+        <extracomment>A toolbar caption under its picture, at most about 50 pixels wide. Opens the about window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <extracomment>A toolbar caption and its tooltip (about 50 pixels): the window of conversion rules of thumb.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <extracomment>A toolbar caption and tooltip (about 50 pixels): starts the desktop&apos;s calculator.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <extracomment>A toolbar caption (about 50 pixels); its tooltip says Decimals: the fractions table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A toolbar caption (about 50 pixels) and its tooltip: shows how to use the program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How To?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A toolbar caption (about 50 pixels) and its tooltip: ends the program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <extracomment>The button that converts (about 120 pixels, large bold face); Alt plus the &amp; letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to calculate your Conversions.</source>
+        <extracomment>The tooltip of the Calculate button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Enter Number Here</source>
+        <extracomment>The label over the amount box, about 125 pixels; the how-to message names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Ammount you want converted here.</source>
+        <extracomment>The tooltip of the amount box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Selection Here</source>
+        <extracomment>The label over the unit box, about 120 pixels; the how-to message names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Here to Select Measurement to Convert.</source>
+        <extracomment>The tooltip of the unit box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>File menu items; each &amp; letter unique within the menu. The Ctrl shortcuts stay.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Formulas</source>
+        <extracomment>Tools menu items; each &amp; letter unique within the menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Warranty</source>
+        <extracomment>The only item of the Legal menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;How To</source>
+        <extracomment>The only item of the Help menu: shows how to use the program.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu titles: the four must fit one row of 417 pixels, with &amp; letters unique among them and different from the &amp; letter of the Calculate button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Legal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I hate 4-letter Words, Cook, Iron, Wash, and Dust</source>
+        <extracomment>The joke the maker&apos;s label shows when clicked: chores that are four-letter words in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculator could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To use this program simply Enter a number in the &apos;Enter Number Here&apos; text box and make a selection in the &apos;Make Selection Here&apos; text Box. Then Click the Calculate Button to see the results in the surrounding Windows</source>
+        <extracomment>The how-to message. Name the amount box, the unit box and the button as their labels and caption read in your language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>measure</source>
+        <extracomment>The heading line of the volume list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1ml slightly less than 1/4 teaspoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2ml slighely less than 1/2 teaspoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5ml 1 teaspoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15ml 1 tablespoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25ml 1 tablespoon plus 2 teaspoons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50ml 1/4 cup minus 2 teaspoons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>125ml 1/2 cup plus 1 1/2 teaspoons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>250ml 1 cup plus 1 tablespoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500ml 1 pint plus 2 tablespoons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 l (1000ml) 1 quart plus 1/4 cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weight</source>
+        <extracomment>The heading line of the weight list; ounces and pounds here are US weights.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30g 1 ounce plus a large pinch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>125g 1/4 pound plus 1/4 ounce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>250g 1/2 pound plus less than an ounce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500g 1 pound plus 1 2/3 ounces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1kg 2 pounds plus about 3 1/2 ounces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <extracomment>The banner&apos;s first line, in a large condensed face, 225 pixels at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <extracomment>The banner&apos;s second line, in a large condensed face, 225 pixels at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplication sign</source>
+        <extracomment>What a screen reader calls the picture of a multiplication sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Division sign</source>
+        <extracomment>What a screen reader calls the picture of a division sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Formulas</source>
+        <extracomment>The caption of the frame around both lists.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <extracomment>The button that closes the window (81 pixels, bold), and its tooltip.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to close this screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>%1 logo</source>
+        <extracomment>What a screen reader calls the maker&apos;s logo; %1 is the maker&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <extracomment>The version stays; 65 pixels, bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>The button (65 pixels, bold) that leads into the converter, and its tooltip.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to goto Spoonwise II</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>DISCLAIMER:This software is provided &quot;AS IS&quot; without warranty of any kind.</source>
+        <extracomment>The warranty text&apos;s first line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LIMITATION OF LIABILITY: %1 MAKES NO 
+WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, INCLUDING ANY 
+WARRANTY OF MERCHANTABILITY OR OF FITNESS FOR ANY 
+PARTICULAR PURPOSE. 
+%1 DOES NOT WARRANT, GUARANTEE OR MAKE ANY 
+REPRESENTATIONS REGARDING THE USE, OR THE RESULTS OF THE 
+USE, OF THE SOFTWARE IN TERMS OF ITS CORRECTNESS, 
+ACCURACY, RELIABILITY, CURRENTNESS OR OTHERWISE. NEITHER 
+%1 NOR ITS VENDORS SHALL BE LIABLE FOR ANY 
+LOSS OF PROFITS, LOSS OF USE OR INTERRUPTION OF BUSINESS, 
+NOR FOR INDIRECT, SPECIAL, INCIDENTAL OR CONSEQUENTIAL 
+DAMAGES WHATSOEVER.</source>
+        <extracomment>The liability paragraph, in capitals, with hard line breaks of about 60 characters each; %1 is the maker&apos;s name in capitals.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For information on other &quot;%1&quot; products:</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to: %1</source>
+        <extracomment>%1 is the maker&apos;s name; the postal address follows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail: %1</source>
+        <extracomment>%1 is the maker&apos;s e-mail address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warranty Information</source>
+        <extracomment>The window&apos;s title and its heading (24 pt bold, 337 pixels).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the warranty window (73 pixels); it has no access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>Done</source>
+        <extracomment>The caption (about 35 pixels) and tooltip of the fractions window&apos;s button that closes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done/ Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fraction	Decimal	
+1/8	.125
+1/4	.250
+1/3	.333
+1/2	.500
+2/3	.667
+3/4	.750
+1&quot;	1.00
+</source>
+        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Use your language&apos;s decimal sign. 1&quot; is one whole.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <extracomment>The fractions window&apos;s only menu title: closes the window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Prompts</name>
     <message>
         <source>Please enter a number</source>
