@@ -42,8 +42,9 @@ Form0::Form0(QWidget *parent)
     mypic->setFocusPolicy(Qt::StrongFocus);
     mypic->setAccessibleName(mypic->toolTip());
 
-    //: The version and its date (1 March 1999) stay; two lines of 161 pixels at most.
-    Label2 = toolkit::addLabel(this, "Label2", tr("Version 2.0 Released 3/1/99"), 2160, 1560, 2415, 495);
+    // The version and its date stay as they are in every language.
+    Label2 = toolkit::addLabel(this, "Label2", QStringLiteral("Version 2.0 Released 3/1/99"), 2160, 1560,
+                               2415, 495);
     Label4
         //: The writer's name stays; 153 pixels at most.
         = toolkit::addLabel(this, "Label4", tr("Written By: Brindlemoor"), 2160, 1920, 2295, 495);
