@@ -212,6 +212,17 @@ private slots:
             }
         }
     }
+
+    // Last: what start-up installs stays installed.
+    void start_up_installs_the_programs_catalog_and_qts_own()
+    {
+        QCOMPARE(language::install(qApp, {"en-GB", "de"}), "");
+        QCOMPARE(QCoreApplication::translate("Form1", "&Calculate"), "&Calculate");
+        QCOMPARE(language::install(qApp, {"de-CH"}), "de");
+        QVERIFY(QCoreApplication::translate("Form1", "&Calculate") != "&Calculate");
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel");
+        QCOMPARE(QLocale(), QLocale::system()); // numbers keep the desktop's format
+    }
 };
 
 QTEST_MAIN(LanguagesTest)
