@@ -304,7 +304,7 @@
     <message>
         <source>DISCLAIMER:This software is provided &quot;AS IS&quot; without warranty of any kind.</source>
         <extracomment>The warranty text&apos;s first line.</extracomment>
-        <translation>HAFTUNGSAUSSCHLUSS: Diese Software wird „WIE BESEHEN“ ohne jede Gewährleistung geliefert.</translation>
+        <translation>HAFTUNGSAUSSCHLUSS: Software „WIE BESEHEN“, ohne jede Gewähr.</translation>
     </message>
     <message>
         <source>LIMITATION OF LIABILITY: %1 MAKES NO 

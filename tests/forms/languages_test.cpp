@@ -8,6 +8,8 @@
 #include <QFontInfo>
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTranslator>
 
 #include <memory>
@@ -85,6 +87,26 @@ Seen see(QWidget *window)
         } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
             for (int i = 0; i < combo->count(); ++i)
                 check(combo->itemText(i), combo->lineEdit()->width(), i);
+        } else if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
+            // Laid out afresh at the box's width: its lines, and those of each paragraph that wraps.
+            int lines = 0;
+            for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+                QTextLayout layout(block.text(), box->font());
+                layout.setTextOption(box->document()->defaultTextOption());
+                layout.beginLayout();
+                int wrapped = 0;
+                for (QTextLine line = layout.createLine(); line.isValid();
+                     line = layout.createLine(), ++wrapped)
+                    line.setLineWidth(box->viewport()->width() - 2 * box->document()->documentMargin());
+                layout.endLayout();
+                lines += wrapped;
+                if (wrapped > 1)
+                    seen.excess.insert(QStringLiteral("%1 %2").arg(place).arg(block.blockNumber()),
+                                       {wrapped - 1, block.text()});
+            }
+            const int room = box->viewport()->height() / box->fontMetrics().lineSpacing();
+            if (lines > room)
+                seen.excess.insert(QString::number(place), {lines - room, box->toPlainText().left(40)});
         } else if (auto *list = qobject_cast<QListWidget *>(widget)) {
             for (int i = 0; i < list->count(); ++i)
                 check(list->item(i)->text(), list->viewport()->width(), i, 4);
