@@ -42,7 +42,7 @@ QStringList languages()
 struct Seen
 {
     QSize size;
-    QHash<QString, std::pair<int, QString>> excess; // pixels a text needs beyond its box, by widget and item
+    QHash<QString, std::pair<int, QString>> excess; // beyond its box: pixels, or a text box's lines
     QStringList faults; // texts in a face that did not resolve, menu titles off the bar's row
     QList<QString> keys; // the access keys of each scope: the window's own, then each menu's
     QHash<QString, QKeySequence> shortcuts;
