@@ -2,11 +2,13 @@
 
 #include "controls.h"
 #include "form4.h"
+#include "language.h"
 #include "toolkit.h"
 #include "wayland.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 namespace startup {
 
@@ -17,7 +19,9 @@ int run()
     toolkit::installAccessibleFactory();
     toolkit::WaylandWindows::install();
 
-    // Nothing is read or prepared before the first window, the title window.
+    // The language is chosen and loaded before the first window, the title window; nothing
+    // else is read or prepared.
+    language::install(qApp, QLocale::system().uiLanguages());
     auto *title = new Form4;
     title->setAttribute(Qt::WA_DeleteOnClose);
     toolkit::centre(title);

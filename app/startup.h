@@ -4,8 +4,9 @@
 
 namespace startup {
 
-// Names the program to the desktop, lets screen readers see the windows' own controls, opens
-// the title window centred on the screen, and runs until the program's last window closes.
+// Names the program to the desktop, loads the catalogs of the desktop's language, lets screen
+// readers see the windows' own controls, opens the title window centred on the screen, and runs
+// until the program's last window closes.
 // Returns the exit code.
 int run();
 

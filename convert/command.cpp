@@ -6,9 +6,6 @@ namespace convert {
 
 namespace {
 
-// Lower case on purpose: it names no unit, so a run that needed it converts nothing.
-constexpr std::string_view kUnitSubstitute = "teaspoon";
-
 constexpr std::array<Unit, kUnitCount> kDisplayOrder = {
     Unit::Gallons,    Unit::Quarts,      Unit::Pints,       Unit::Cup,
     Unit::Liters,     Unit::Milliliters, Unit::Teaspoon,    Unit::Tablespoon,

@@ -19,6 +19,10 @@ inline constexpr std::string_view kEmptyUnitPrompt
     = "Please Make a selection in the 'Select & Enter here Combo box' pull down menu";
 inline constexpr std::string_view kTooLargePrompt = "That number is too large to convert";
 
+// What replaces an empty unit text. Lower case on purpose: it names no unit, so a run that
+// needed it converts nothing.
+inline constexpr std::string_view kUnitSubstitute = "teaspoon";
+
 // What the command needs of the converter window.
 class ConverterForm
 {

@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
@@ -205,7 +206,7 @@ QIcon ImageList::icon(int index) const
 }
 
 KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
-                           QWidget *parent)
+                           const char *context, QWidget *parent)
     : QToolBar(parent)
 {
     setMovable(false);
@@ -220,10 +221,11 @@ KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry
             addWidget(gap);
             continue;
         }
-        QAction *button = addAction(images.icon(entry.image), QString::fromUtf8(entry.caption));
+        QAction *button
+            = addAction(images.icon(entry.image), QCoreApplication::translate(context, entry.caption));
         button->setData(QString::fromUtf8(entry.key));
         button->setObjectName(button->data().toString());
-        button->setToolTip(QString::fromUtf8(entry.tooltip));
+        button->setToolTip(QCoreApplication::translate(context, entry.tooltip));
         widgetForAction(button)->setObjectName(button->objectName());
         widgetForAction(button)->setFixedSize(buttonSize);
     }

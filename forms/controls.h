@@ -124,7 +124,8 @@ private:
     QList<QIcon> m_icons;
 };
 
-// One toolbar entry: a button (caption, key, tooltip, image number) or an empty gap.
+// One toolbar entry: a button (caption, key, tooltip, image number) or an empty gap. Caption
+// and tooltip are source texts (QT_TRANSLATE_NOOP), translated in the toolbar's context.
 struct ToolbarEntry
 {
     enum class Style { Button, Separator };
@@ -143,7 +144,7 @@ class KeyedToolBar : public QToolBar
 
 public:
     KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry> entries, QSize buttonSize,
-                 QWidget *parent);
+                 const char *context, QWidget *parent);
 
     static QString key(const QAction *button);
 

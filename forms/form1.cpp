@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "command.h"
+#include "enginetexts.h"
 #include "form0.h"
 #include "form2.h"
 #include "form5.h"
@@ -39,17 +40,30 @@ constexpr int kClientHeight = 5550;
 
 constexpr toolkit::ToolbarEntry kSeparator {};
 
+// Captions and tooltips in the context "Form1"; the keys are identities, never shown.
 constexpr std::array<toolkit::ToolbarEntry, 10> kToolbarEntries = {{
     kSeparator,
-    {toolkit::ToolbarEntry::Style::Button, "About", "AboutScreen", "About Screen", 1},
+    //: A toolbar caption under its picture, at most about 50 pixels wide. Opens the about window.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form1", "About"), "AboutScreen",
+     QT_TRANSLATE_NOOP("Form1", "About Screen"), 1},
     kSeparator,
-    {toolkit::ToolbarEntry::Style::Button, "Formulas", "Formulas", "Formulas", 4},
-    {toolkit::ToolbarEntry::Style::Button, "Calculator", "Calculator", "Calculator", 2},
-    {toolkit::ToolbarEntry::Style::Button, "Fractions", "Decimals", "Decimals", 5},
-    {toolkit::ToolbarEntry::Style::Button, "Help", "Help", "How To?", 6},
+    //: A toolbar caption and its tooltip (about 50 pixels): the window of conversion rules of thumb.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form1", "Formulas"), "Formulas",
+     QT_TRANSLATE_NOOP("Form1", "Formulas"), 4},
+    //: A toolbar caption and tooltip (about 50 pixels): starts the desktop's calculator.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form1", "Calculator"), "Calculator",
+     QT_TRANSLATE_NOOP("Form1", "Calculator"), 2},
+    //: A toolbar caption (about 50 pixels); its tooltip says Decimals: the fractions table.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form1", "Fractions"), "Decimals",
+     QT_TRANSLATE_NOOP("Form1", "Decimals"), 5},
+    //: A toolbar caption (about 50 pixels) and its tooltip: shows how to use the program.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form1", "Help"), "Help",
+     QT_TRANSLATE_NOOP("Form1", "How To?"), 6},
     kSeparator,
     kSeparator,
-    {toolkit::ToolbarEntry::Style::Button, "Exit", "ExitProgram", "Exit Program", 3},
+    //: A toolbar caption (about 50 pixels) and its tooltip: ends the program.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form1", "Exit"), "ExitProgram",
+     QT_TRANSLATE_NOOP("Form1", "Exit Program"), 3},
 }};
 
 } // namespace
@@ -134,8 +148,12 @@ public:
 
     std::string entryText() const override { return m_form.txtenter->text().toStdString(); }
     void setEntryText(std::string_view value) override { write(m_form.txtenter, value); }
-    std::string unitText() const override { return m_form.Combo1->currentText().toStdString(); }
-    void setUnitText(std::string_view value) override { write(m_form.Combo1->lineEdit(), value); }
+    // The engine knows the units by their English texts; the box shows them translated.
+    std::string unitText() const override { return enginetexts::unitIdentity(m_form.Combo1->currentText()); }
+    void setUnitText(std::string_view value) override
+    {
+        write(m_form.Combo1->lineEdit(), enginetexts::shownUnitText(value));
+    }
     std::string resultText(convert::Unit box) const override { return resultBox(box)->text().toStdString(); }
     void setResultText(convert::Unit box, std::string_view value) override
     {
@@ -144,15 +162,16 @@ public:
         // A value cut off at the box's edge is given whole where a pointer or a screen reader asks.
         shown->setToolTip(toolkit::fitsIn(shown) ? QString() : shown->text());
     }
-    void showMessage(std::string_view prompt) override { m_form.message(QString::fromUtf8(prompt)); }
+    void showMessage(std::string_view prompt) override { m_form.message(enginetexts::prompt(prompt)); }
 
 private:
     QLineEdit *resultBox(convert::Unit box) const { return m_form.m_resultBoxes[convert::indexOf(box)]; }
     // A box too narrow for its text shows the start of it, where a long number begins; left at
     // the end, "1,000,000.00" would read ",000,000.00".
-    static void write(QLineEdit *box, std::string_view value)
+    static void write(QLineEdit *box, std::string_view value) { write(box, QString::fromUtf8(value)); }
+    static void write(QLineEdit *box, const QString &value)
     {
-        box->setText(QString::fromUtf8(value));
+        box->setText(value);
         box->setCursorPosition(0);
     }
 
@@ -209,7 +228,8 @@ void Form1::buildToolbar(QWidget *client)
 {
     for (const char *path : kToolbarImages)
         ImageList1.add(QString::fromLatin1(path));
-    Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(810), px(540)), client);
+    Toolbar1
+        = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(810), px(540)), "Form1", client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     toolkit::place(Toolbar1, 0, 0, kClientWidth, 630);
     toolkit::setBackground(Toolbar1, toolkit::systemColour(Toolbar1, toolkit::SystemColour::ButtonFace));
@@ -228,9 +248,10 @@ void Form1::buildConverter(QWidget *client)
     buildResultFrames();
     buildEntryFrame();
 
-    Command1 = toolkit::addButton(Frame1, "Command1", QStringLiteral("&Calculate"),
-                                  QStringLiteral("Click here to calculate your Conversions."), 2040, 3480,
-                                  1935, 495);
+    //: The button that converts (about 120 pixels, large bold face); Alt plus the & letter.
+    Command1 = toolkit::addButton(Frame1, "Command1", tr("&Calculate"),
+                                  //: The tooltip of the Calculate button.
+                                  tr("Click here to calculate your Conversions."), 2040, 3480, 1935, 495);
     Command1->setFont(toolkit::font(Face::MsSansSerif, 12, true));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
@@ -254,16 +275,19 @@ void Form1::buildEntryFrame()
     toolkit::setForeground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonText));
     Frame2->setFont(boxFont);
 
-    Label4 = toolkit::addLabel(Frame2, "Label4", QStringLiteral("   Enter Number Here"), 240, 240, 1935, 255);
+    //: The label over the amount box, about 125 pixels; the how-to message names it.
+    Label4 = toolkit::addLabel(Frame2, "Label4", tr("   Enter Number Here"), 240, 240, 1935, 255);
 
     txtenter = new QLineEdit(QStringLiteral("0"), Frame2);
     txtenter->setObjectName(QStringLiteral("txtenter"));
     toolkit::place(txtenter, 240, 480, 1935, 285);
-    txtenter->setToolTip(QStringLiteral("Enter the Ammount you want converted here."));
+    //: The tooltip of the amount box.
+    txtenter->setToolTip(tr("Enter the Ammount you want converted here."));
     Label4->setBuddy(txtenter);
     txtenter->setAccessibleName(Label4->text().trimmed());
 
-    Label5 = toolkit::addLabel(Frame2, "Label5", QStringLiteral("Make Selection Here"), 360, 960, 1935, 255);
+    //: The label over the unit box, about 120 pixels; the how-to message names it.
+    Label5 = toolkit::addLabel(Frame2, "Label5", tr("Make Selection Here"), 360, 960, 1935, 255);
 
     Combo1 = new QComboBox(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -273,9 +297,10 @@ void Form1::buildEntryFrame()
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
     for (const convert::UnitInfo &unit : convert::kUnits)
-        Combo1->addItem(QString::fromUtf8(unit.text));
+        Combo1->addItem(enginetexts::unitItem(unit.unit));
     Combo1->setCurrentIndex(0);
-    Combo1->setToolTip(QStringLiteral("Click Here to Select Measurement to Convert."));
+    //: The tooltip of the unit box.
+    Combo1->setToolTip(tr("Click Here to Select Measurement to Convert."));
     Label5->setBuddy(Combo1);
     Combo1->setAccessibleName(Label5->text());
 }
@@ -312,7 +337,7 @@ void Form1::buildResultFrames()
     const QColor frameText = toolkit::systemColour(Frame1, toolkit::SystemColour::ButtonText);
     for (const ResultFrame &entry : kResultFrames) {
         const convert::UnitInfo &unit = convert::kUnits[convert::indexOf(entry.unit)];
-        auto *frame = new QGroupBox(QString::fromUtf8(unit.caption), Frame1);
+        auto *frame = new QGroupBox(enginetexts::resultCaption(entry.unit), Frame1);
         frame->setObjectName(QString::fromLatin1(entry.frameName));
         toolkit::place(frame, entry.left, entry.top, 1215, 615);
         frame->setFont(boxFont);
@@ -336,35 +361,47 @@ void Form1::buildResultFrames()
 void Form1::buildMenus()
 {
     static constexpr std::array<MenuItem, 2> kFileItems = {{
-        {&Form1::mnufileabout, "mnufileabout", "&About", "Ctrl+A", &Form1::mnufileabout_Click},
-        {&Form1::mnufileexit, "mnufileexit", "&Exit Program", "Ctrl+E", &Form1::mnufileexit_Click},
+        //: File menu items; each & letter unique within the menu. The Ctrl shortcuts stay.
+        {&Form1::mnufileabout, "mnufileabout", QT_TRANSLATE_NOOP("Form1", "&About"), "Ctrl+A",
+         &Form1::mnufileabout_Click},
+        {&Form1::mnufileexit, "mnufileexit", QT_TRANSLATE_NOOP("Form1", "&Exit Program"), "Ctrl+E",
+         &Form1::mnufileexit_Click},
     }};
     static constexpr std::array<MenuItem, 3> kToolsItems = {{
-        {&Form1::mnutoolsformula, "mnutoolsformula", "&Formulas", "Ctrl+F", &Form1::mnutoolsformula_Click},
-        {&Form1::mnutoolsdecimals, "mnutoolsdecimals", "&Fractions", "Ctrl+D",
+        //: Tools menu items; each & letter unique within the menu.
+        {&Form1::mnutoolsformula, "mnutoolsformula", QT_TRANSLATE_NOOP("Form1", "&Formulas"), "Ctrl+F",
+         &Form1::mnutoolsformula_Click},
+        {&Form1::mnutoolsdecimals, "mnutoolsdecimals", QT_TRANSLATE_NOOP("Form1", "&Fractions"), "Ctrl+D",
          &Form1::mnutoolsdecimals_Click},
-        {&Form1::mnutoolscalc, "mnutoolscalc", "&Calculator", "Ctrl+C", &Form1::mnutoolscalc_Click},
+        {&Form1::mnutoolscalc, "mnutoolscalc", QT_TRANSLATE_NOOP("Form1", "&Calculator"), "Ctrl+C",
+         &Form1::mnutoolscalc_Click},
     }};
     static constexpr std::array<MenuItem, 1> kWarrantyItems = {{
-        {&Form1::mnuregwarrant, "mnuregwarrant", "&Warranty", "Ctrl+W", &Form1::mnuregwarrant_Click},
+        //: The only item of the Legal menu.
+        {&Form1::mnuregwarrant, "mnuregwarrant", QT_TRANSLATE_NOOP("Form1", "&Warranty"), "Ctrl+W",
+         &Form1::mnuregwarrant_Click},
     }};
     static constexpr std::array<MenuItem, 1> kHelpItems = {{
-        {&Form1::mnuhelphow, "mnuhelphow", "&How To", "Ctrl+H", &Form1::mnuhelphow_Click},
+        //: The only item of the Help menu: shows how to use the program.
+        {&Form1::mnuhelphow, "mnuhelphow", QT_TRANSLATE_NOOP("Form1", "&How To"), "Ctrl+H",
+         &Form1::mnuhelphow_Click},
     }};
 
-    mnubar[0] = addMenu("mnubar_1", "&File", kFileItems);
-    mnubar[1] = addMenu("mnubar_2", "&Tools", kToolsItems);
-    mnubar[2] = addMenu("mnubar_3", "&Legal", kWarrantyItems);
-    mnuhelp = addMenu("mnuhelp", "&Help", kHelpItems);
+    //: Menu titles: the four must fit one row of 417 pixels, with & letters unique among them and
+    //: different from the & letter of the Calculate button.
+    mnubar[0] = addMenu("mnubar_1", QT_TRANSLATE_NOOP("Form1", "&File"), kFileItems);
+    mnubar[1] = addMenu("mnubar_2", QT_TRANSLATE_NOOP("Form1", "&Tools"), kToolsItems);
+    mnubar[2] = addMenu("mnubar_3", QT_TRANSLATE_NOOP("Form1", "&Legal"), kWarrantyItems);
+    mnuhelp = addMenu("mnuhelp", QT_TRANSLATE_NOOP("Form1", "&Help"), kHelpItems);
 }
 
 QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuItem> items)
 {
-    QMenu *menu = menuBar()->addMenu(QString::fromLatin1(title));
+    QMenu *menu = menuBar()->addMenu(tr(title));
     menu->setObjectName(QString::fromLatin1(name));
     menu->setAccessibleName(menu->title().remove(QLatin1Char('&'))); // the open menu goes by its title
     for (const MenuItem &item : items) {
-        QAction *action = menu->addAction(QString::fromLatin1(item.caption));
+        QAction *action = menu->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         connect(action, &QAction::triggered, this, item.handler);
@@ -404,7 +441,8 @@ void Form1::txtenter_KeyPress(int KeyAscii)
 
 void Form1::Label6_Click()
 {
-    message(QStringLiteral("I hate 4-letter Words, Cook, Iron, Wash, and Dust"));
+    //: The joke the maker's label shows when clicked: chores that are four-letter words in English.
+    message(tr("I hate 4-letter Words, Cook, Iron, Wash, and Dust"));
 }
 
 // A reference window, built afresh and deleted on close, modal over this window or while it
@@ -446,7 +484,7 @@ void Form1::mnutoolsdecimals_Click()
 void Form1::mnutoolscalc_Click()
 {
     if (!startCalculator())
-        message(QStringLiteral("The calculator could not be started"));
+        message(tr("The calculator could not be started"));
 }
 
 void Form1::mnuregwarrant_Click()
@@ -456,10 +494,11 @@ void Form1::mnuregwarrant_Click()
 
 void Form1::mnuhelphow_Click()
 {
-    message(QStringLiteral(
-        "To use this program simply Enter a number in the 'Enter Number Here' text box and make "
-        "a selection in the 'Make Selection Here' text Box. Then Click the Calculate Button to "
-        "see the results in the surrounding Windows"));
+    //: The how-to message. Name the amount box, the unit box and the button as their labels and
+    //: caption read in your language.
+    message(tr("To use this program simply Enter a number in the 'Enter Number Here' text box and make "
+               "a selection in the 'Make Selection Here' text Box. Then Click the Calculate Button to "
+               "see the results in the surrounding Windows"));
 }
 
 void Form1::Toolbar1_ButtonClick(QAction *Button)

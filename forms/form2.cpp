@@ -4,6 +4,7 @@
 #include "maker.h"
 #include "toolkit.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -16,34 +17,44 @@ using toolkit::Face;
 
 namespace {
 
+// Lines of the lists, about 200 pixels wide: a metric amount and its US measure (cup, pint and
+// quart as in the unit list; a decimal amount with your decimal sign). The empty line stays.
 constexpr std::array<const char *, 12> kMeasureItems = {
-    "measure",
+    //: The heading line of the volume list.
+    QT_TRANSLATE_NOOP("Form2", "measure"),
     "",
-    "1ml slightly less than 1/4 teaspoon",
-    "2ml slighely less than 1/2 teaspoon",
-    "5ml 1 teaspoon",
-    "15ml 1 tablespoon",
-    "25ml 1 tablespoon plus 2 teaspoons",
-    "50ml 1/4 cup minus 2 teaspoons",
-    "125ml 1/2 cup plus 1 1/2 teaspoons",
-    "250ml 1 cup plus 1 tablespoon",
-    "500ml 1 pint plus 2 tablespoons",
-    "1 l (1000ml) 1 quart plus 1/4 cup",
+    QT_TRANSLATE_NOOP("Form2", "1ml slightly less than 1/4 teaspoon"),
+    QT_TRANSLATE_NOOP("Form2", "2ml slighely less than 1/2 teaspoon"),
+    QT_TRANSLATE_NOOP("Form2", "5ml 1 teaspoon"),
+    QT_TRANSLATE_NOOP("Form2", "15ml 1 tablespoon"),
+    QT_TRANSLATE_NOOP("Form2", "25ml 1 tablespoon plus 2 teaspoons"),
+    QT_TRANSLATE_NOOP("Form2", "50ml 1/4 cup minus 2 teaspoons"),
+    QT_TRANSLATE_NOOP("Form2", "125ml 1/2 cup plus 1 1/2 teaspoons"),
+    QT_TRANSLATE_NOOP("Form2", "250ml 1 cup plus 1 tablespoon"),
+    QT_TRANSLATE_NOOP("Form2", "500ml 1 pint plus 2 tablespoons"),
+    QT_TRANSLATE_NOOP("Form2", "1 l (1000ml) 1 quart plus 1/4 cup"),
 };
 
 constexpr std::array<const char *, 7> kWeightItems = {
-    "weight",
+    //: The heading line of the weight list; ounces and pounds here are US weights.
+    QT_TRANSLATE_NOOP("Form2", "weight"),
     "",
-    "30g 1 ounce plus a large pinch",
-    "125g 1/4 pound plus 1/4 ounce",
-    "250g 1/2 pound plus less than an ounce",
-    "500g 1 pound plus 1 2/3 ounces",
-    "1kg 2 pounds plus about 3 1/2 ounces",
+    QT_TRANSLATE_NOOP("Form2", "30g 1 ounce plus a large pinch"),
+    QT_TRANSLATE_NOOP("Form2", "125g 1/4 pound plus 1/4 ounce"),
+    QT_TRANSLATE_NOOP("Form2", "250g 1/2 pound plus less than an ounce"),
+    QT_TRANSLATE_NOOP("Form2", "500g 1 pound plus 1 2/3 ounces"),
+    QT_TRANSLATE_NOOP("Form2", "1kg 2 pounds plus about 3 1/2 ounces"),
 };
 
-// The blanks push "Formulas" onto the banner's second line.
-const QString kBanner
-    = QStringLiteral("Conversion") + QString(51, QLatin1Char(' ')) + QStringLiteral("Formulas");
+// The blanks push the second word onto the banner's second line.
+QString banner()
+{
+    //: The banner's first line, in a large condensed face, 225 pixels at most.
+    return QCoreApplication::translate("Form2", "Conversion")
+        + QString(51, QLatin1Char(' '))
+        //: The banner's second line, in a large condensed face, 225 pixels at most.
+        + QCoreApplication::translate("Form2", "Formulas");
+}
 
 QListWidget *addList(QWidget *parent, const char *name, std::span<const char *const> items, int top)
 {
@@ -54,7 +65,7 @@ QListWidget *addList(QWidget *parent, const char *name, std::span<const char *co
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char *item : items)
-        list->addItem(QString::fromUtf8(item));
+        list->addItem(*item ? QCoreApplication::translate("Form2", item) : QString());
     list->setAccessibleName(list->item(0)->text()); // its heading item
     return list;
 }
@@ -70,9 +81,9 @@ Form2::Form2(QWidget *parent)
     toolkit::setFixedClientArea(this, 3870, 5025);
     setFont(toolkit::font(Face::MsSansSerif, 8.25));
 
-    Label1 = toolkit::addLabel(this, "Label1", kBanner, 960, 0, 3375, 855);
+    Label1 = toolkit::addLabel(this, "Label1", banner(), 960, 0, 3375, 855);
     Label1->setWordWrap(true);
-    setAccessibleName(kBanner.simplified()); // the untitled window goes by its banner
+    setAccessibleName(Label1->text().simplified()); // the untitled window goes by its banner
     Label1->setFont(toolkit::font(Face::Impact, 18));
     toolkit::setInk(Label1, toolkit::kRed);
 
@@ -81,11 +92,14 @@ Form2::Form2(QWidget *parent)
     toolkit::place(Image1, 240, 120, 480, 480);
     Image2 = new toolkit::PictureBox(QStringLiteral(":/pictures/divide.svg"), this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image1->setAccessibleName(QStringLiteral("Multiplication sign"));
-    Image2->setAccessibleName(QStringLiteral("Division sign"));
+    //: What a screen reader calls the picture of a multiplication sign.
+    Image1->setAccessibleName(tr("Multiplication sign"));
+    //: What a screen reader calls the picture of a division sign.
+    Image2->setAccessibleName(tr("Division sign"));
     toolkit::place(Image2, 720, 600, 480, 480);
 
-    Frame1 = new QGroupBox(QStringLiteral("Other Formulas"), this);
+    //: The caption of the frame around both lists.
+    Frame1 = new QGroupBox(tr("Other Formulas"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     toolkit::place(Frame1, 120, 1080, 3615, 3375);
     Frame1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
@@ -94,8 +108,9 @@ Form2::Form2(QWidget *parent)
     for (QListWidget *list : {Measure, Weight})
         list->setFont(font()); // the window's font, not the frame's bold caption
 
-    Exit = toolkit::addButton(this, "Exit", QStringLiteral("&Done"),
-                              QStringLiteral("Click to close this screen."), 2520, 4560, 1215, 375);
+    //: The button that closes the window (81 pixels, bold), and its tooltip.
+    Exit = toolkit::addButton(this, "Exit", tr("&Done"), tr("Click to close this screen."), 2520, 4560, 1215,
+                              375);
     Exit->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
     connect(Exit, &QPushButton::clicked, this, &Form2::Exit_Click);
 

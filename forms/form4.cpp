@@ -24,7 +24,8 @@ Form4::Form4(QWidget *parent)
     Picture1 = new toolkit::PictureBox(QStringLiteral(":/pictures/logo.svg"), client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     toolkit::place(Picture1, -120, 0, 4800, 3600);
-    Picture1->setAccessibleName(QStringLiteral("%1 logo").arg(QString::fromUtf8(maker::kName)));
+    //: What a screen reader calls the maker's logo; %1 is the maker's name.
+    Picture1->setAccessibleName(tr("%1 logo").arg(QString::fromUtf8(maker::kName)));
 
     Label6
         = toolkit::addLabel(Picture1, "Label6", QString::fromUtf8(maker::kNoticeLine), 1320, 120, 2295, 255);
@@ -35,6 +36,7 @@ Form4::Form4(QWidget *parent)
     Label3->setFont(toolkit::font(Face::TimesNewRoman, 18, true));
     toolkit::setInk(Label3, toolkit::kRed);
     setAccessibleName(Label3->text().simplified()); // the untitled window goes by the product name
+    // The version stays as it is in every language.
     Label1 = toolkit::addLabel(Picture1, "Label1", QStringLiteral("Version 2.0"), 1920, 2520, 975, 255);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));
     toolkit::addLines<Form4, 8>(this, Picture1,
@@ -42,9 +44,11 @@ Form4::Form4(QWidget *parent)
                                  &Form4::Line6, &Form4::Line7, &Form4::Line8},
                                 toolkit::shadowedBox(240, 360, 4560, 960));
 
-    Command1 = toolkit::addButton(Picture1, "Command1", QStringLiteral("&OK"),
-                                  QStringLiteral("Click to goto %1").arg(QString::fromUtf8(maker::kProduct)),
-                                  1920, 3000, 975, 375);
+    //: The button (65 pixels, bold) that leads into the converter, and its tooltip.
+    Command1 = toolkit::addButton(Picture1, "Command1", tr("&OK"),
+                                  //: The OK button's tooltip; %1 is the program's name, kept as it is.
+                                  tr("Click to goto %1").arg(QString::fromUtf8(maker::kProduct)), 1920, 3000,
+                                  975, 375);
     Command1->setFont(toolkit::font(Face::MsSansSerif, 9.75, true));
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     // The picture is the window's background, so the focus starts on the button.

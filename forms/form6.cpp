@@ -3,6 +3,7 @@
 #include "toolkit.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -14,10 +15,12 @@ using toolkit::px;
 
 namespace {
 
-constexpr auto kDone = "Done"; // the button's caption and its key
+constexpr auto kDone = "Done"; // the button's key
 
 constexpr std::array<toolkit::ToolbarEntry, 1> kToolbarEntries = {{
-    {toolkit::ToolbarEntry::Style::Button, kDone, kDone, "Done/ Close", 1},
+    //: The caption (about 35 pixels) and tooltip of the fractions window's button that closes it.
+    {toolkit::ToolbarEntry::Style::Button, QT_TRANSLATE_NOOP("Form6", "Done"), kDone,
+     QT_TRANSLATE_NOOP("Form6", "Done/ Close"), 1},
 }};
 
 // Tab stops every eight average characters, so the two columns fit the narrow box.
@@ -26,14 +29,18 @@ constexpr int kTabStopCharacters = 8;
 // The table as it opens: columns split by TAB, lines ended by CR LF.
 QString fractionTable()
 {
-    return QStringLiteral("Fraction\tDecimal\t\r\n"
-                          "1/8\t.125\r\n"
-                          "1/4\t.250\r\n"
-                          "1/3\t.333\r\n"
-                          "1/2\t.500\r\n"
-                          "2/3\t.667\r\n"
-                          "3/4\t.750\r\n"
-                          "1\"\t1.00\r\n");
+    //: The fractions table, about 115 pixels wide: a heading line, then a fraction and its
+    //: decimal on each line, split by a tab. Use your language's decimal sign. 1" is one whole.
+    return QCoreApplication::translate("Form6",
+                                       "Fraction\tDecimal\t\n"
+                                       "1/8\t.125\n"
+                                       "1/4\t.250\n"
+                                       "1/3\t.333\n"
+                                       "1/2\t.500\n"
+                                       "2/3\t.667\n"
+                                       "3/4\t.750\n"
+                                       "1\"\t1.00\n")
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 } // namespace
@@ -53,7 +60,8 @@ Form6::Form6(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     auto *menuBar = new QMenuBar(this);
     layout->setMenuBar(menuBar);
-    mnuhide = menuBar->addAction(QStringLiteral("&Hide"));
+    //: The fractions window's only menu title: closes the window.
+    mnuhide = menuBar->addAction(tr("&Hide"));
     mnuhide->setObjectName(QStringLiteral("mnuhide"));
     connect(mnuhide, &QAction::triggered, this, &Form6::mnuhide_Click);
 
@@ -64,7 +72,8 @@ Form6::Form6(QWidget *parent)
     layout->addWidget(client);
 
     ImageList1.add(QStringLiteral(":/pictures/wastebin.svg"));
-    Toolbar1 = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(585), px(780)), client);
+    Toolbar1
+        = new toolkit::KeyedToolBar(ImageList1, kToolbarEntries, QSize(px(585), px(780)), "Form6", client);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     toolkit::place(Toolbar1, 0, 0, 2145, 870);
     Toolbar1->setFont(toolkit::font(Face::MsSansSerif, 8.25));

@@ -8,20 +8,22 @@ SPOONWISE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # CMake names a missing one. Where Debian 12 and 13 differ, an entry names the choices,
 # "first|second": the first one the release offers is used (see choose_package).
 declare -A SPOONWISE_PACKAGE_GROUPS=(
-    [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev"
+    [build]="cmake:cmake ninja-build:ninja g++:g++ qt6-base-dev qt6-svg-dev qt6-tools-dev
+        qt6-l10n-tools:lrelease"
     # The stand-in faces the windows ask for by name. Liberation Sans Narrow is in
     # fonts-liberation up to Debian 12 and has a package of its own from Debian 13. So has Qt's
-    # SVG icon engine, which draws the toolbar's pictures and the window icon.
+    # SVG icon engine, which draws the toolbar's pictures and the window icon. Qt's own texts
+    # in the user's language.
     [run]="fonts-liberation fonts-liberation-sans-narrow|fonts-liberation
-        qt6-svg-plugins|libqt6svg6"
+        qt6-svg-plugins|libqt6svg6 qt6-translations-l10n"
     # Running the program without a display: a private X server, its window found and saved.
     [headless]="xvfb:Xvfb xauth:xauth xdotool:xdotool imagemagick:import"
     # Reading the converter back as a screen reader does, and a dark desktop theme to shoot.
     [screenshots]="dbus-daemon:dbus-run-session dbus-bin at-spi2-core python3-pyatspi
-        qt6-gtk-platformtheme gnome-themes-extra"
+        qt6-gtk-platformtheme gnome-themes-extra locales:localedef"
     [test]="libgtest-dev libbenchmark-dev clang-format:clang-format shellcheck:shellcheck
         desktop-file-utils:desktop-file-validate appstream:appstreamcli groff-base:groff
-        mandoc:mandoc imagemagick:identify file:file binutils:readelf
+        mandoc:mandoc imagemagick:identify file:file binutils:readelf python3:python3
         weston:weston sway:sway grim:grim qt6-wayland"
     # The release's default clang and the sanitizer and libFuzzer runtimes that go with it.
     [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-dev"

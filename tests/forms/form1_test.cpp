@@ -4,48 +4,7 @@
 #include <QAccessible>
 #include <QToolButton>
 
-#include <array>
-#include <memory>
-
 namespace {
-
-// A shown window whose messages are captured, each with the amount and unit as they stood.
-class Harness
-{
-public:
-    Harness()
-        : form(std::make_unique<Form1>())
-    {
-        form->setMessageSink([this](const QString &prompt) {
-            prompts << prompt;
-            messages << QStringLiteral("%1 | %2 | %3").arg(prompt, text("txtenter"), combo()->currentText());
-        });
-        QVERIFY(showActive(form.get()));
-    }
-
-    template<typename T = QWidget> T *find(const QString &name) const { return child<T>(form.get(), name); }
-    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
-    QString text(const QString &name) const { return edit(name)->text(); }
-    QComboBox *combo() const { return find<QComboBox>("Combo1"); }
-    QPushButton *calculate() const { return find<QPushButton>("Command1"); }
-    void enter(const QString &amount, const QString &unit)
-    {
-        edit("txtenter")->setText(amount);
-        combo()->setEditText(unit);
-    }
-    // What the window shows: every result box, then the amount and the unit.
-    QStringList shown() const
-    {
-        QStringList texts;
-        for (const convert::UnitInfo &unit : convert::kUnits)
-            texts << text(QString::fromUtf8(unit.boxName));
-        return texts << text("txtenter") << combo()->currentText();
-    }
-
-    std::unique_ptr<Form1> form;
-    QStringList prompts;
-    QStringList messages;
-};
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
@@ -76,10 +35,7 @@ private slots:
                {kEnglish, "12abc", "Cup", {"That is an invalid Character,You must enter a number"}, "txtenter", "0.0"},
                {kEnglish, "5", "", {"Please Make a selection in the 'Select & Enter here Combo box' pull down menu"}, "txtcup", ""},
                {kEnglish, "", "Cup", {"Please enter a number"}, "txtenter", "0.0"},
-               {kEnglish, "1E+306", "Liters", {"That number is too large to convert"}, "txtliter", ""},
-               {kEnglish, "10000", "Liters", {}, "txtml", "10,000,000.00"},
                {kGerman, "0,5", "Cup", {}, "txtml", "118,28"},
-               {kGerman, "128000", "Liters", {}, "txtml", "128.000.000,00"},
                {kFrench, "1", "Cup", {}, "txtml", "236,56"},
                {kFrench, "1000000", "Gallons", {}, "txtml", "3\u202F785\u202F000\u202F000,00"}};
         // clang-format on

@@ -1,5 +1,6 @@
-// What the window tests share: the windows, the Qt pieces they drive, a way into windows
-// that run their own modal loop, and a stand-in desktop calculator.
+// What the window tests share: the windows, the Qt pieces they drive, a converter whose
+// messages are captured, a way into windows that run their own modal loop, and a stand-in
+// desktop calculator.
 #ifndef SPOONWISE_TESTS_WIDGETTEST_H
 #define SPOONWISE_TESTS_WIDGETTEST_H
 
@@ -26,6 +27,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 template<typename T = QWidget> T *child(const QWidget *window, const QString &name)
 {
@@ -59,6 +61,44 @@ inline QPointer<QWidget> open(const QString &name)
     showActive(window); // the focus checks fail where it is not
     return window;
 }
+
+// A shown window whose messages are captured, each with the amount and unit as they stood.
+class Harness
+{
+public:
+    Harness()
+        : form(std::make_unique<Form1>())
+    {
+        form->setMessageSink([this](const QString &prompt) {
+            prompts << prompt;
+            messages << QStringLiteral("%1 | %2 | %3").arg(prompt, text("txtenter"), combo()->currentText());
+        });
+        QVERIFY(showActive(form.get()));
+    }
+
+    template<typename T = QWidget> T *find(const QString &name) const { return child<T>(form.get(), name); }
+    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
+    QString text(const QString &name) const { return edit(name)->text(); }
+    QComboBox *combo() const { return find<QComboBox>("Combo1"); }
+    QPushButton *calculate() const { return find<QPushButton>("Command1"); }
+    void enter(const QString &amount, const QString &unit)
+    {
+        edit("txtenter")->setText(amount);
+        combo()->setEditText(unit);
+    }
+    // What the window shows: every result box, then the amount and the unit.
+    QStringList shown() const
+    {
+        QStringList texts;
+        for (const convert::UnitInfo &unit : convert::kUnits)
+            texts << text(QString::fromUtf8(unit.boxName));
+        return texts << text("txtenter") << combo()->currentText();
+    }
+
+    std::unique_ptr<Form1> form;
+    QStringList prompts;
+    QStringList messages;
+};
 
 // How much redder than blue a widget's own drawing is: above 0 for a red text, below 0 for
 // a blue one, on any grey.
