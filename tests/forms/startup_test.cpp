@@ -61,16 +61,13 @@ private slots:
     {
         // a toolbar key, menu command or shortcut, whether the converter stays visible, the button
         // that closes the window ("" closes it by its frame), what a screen reader hears
-        const QList<std::tuple<QString, bool, QString, QString>> rows
-            = {{"AboutScreen", false, "", "window ABOUT"},
-               {"Ctrl+A", false, "Exit", "window ABOUT"},
-               {"Ctrl+F", false, "Exit", "window Conversion Formulas"},
-               {"Formulas", false, "", "window Conversion Formulas"},
-               {"Ctrl+W", false, "command1", "window Warranty Information"},
-               {"mnuregwarrant", false, "", "window Warranty Information"},
-               {"Decimals", true, "", "window Fraction Decimal"},
-               {"Ctrl+D", true, "", "window Fraction Decimal"},
-               {"mnuhelphow", true, "", "alert Spoonwise II"}};
+        // clang-format off
+        const QList<std::tuple<QString, bool, QString, QString>> rows = {{"AboutScreen", false, "", "window ABOUT"},
+            {"Ctrl+A", false, "Exit", "window ABOUT"}, {"Ctrl+F", false, "Exit", "window Conversion Formulas"},
+            {"Formulas", false, "", "window Conversion Formulas"}, {"Ctrl+W", false, "command1", "window Warranty Information"},
+            {"mnuregwarrant", false, "", "window Warranty Information"}, {"Decimals", true, "", "window Fraction Decimal"},
+            {"Ctrl+D", true, "", "window Fraction Decimal"}, {"mnuhelphow", true, "", "alert Spoonwise II"}};
+        // clang-format on
         QStringList seen, expected = {"window Spoonwise II \u00AE", "window Spoonwise II"};
         const int code = runProgram([&] {
             seen << (centredOver(shownWindow("Form4"), nullptr) ? heard(shownWindow("Form4")) : "misplaced");
