@@ -201,9 +201,9 @@ private slots:
     // the English shares them (on purpose).
     void every_window_keeps_its_size_keys_and_shortcuts_and_its_texts_fit()
     {
-        for (const char *name : {"Form1", "Form0", "Form2", "Form4", "Form5", "Form6"}) {
-            const auto open = [name] {
-                const std::unique_ptr<QWidget> window(kWindows.at(name)());
+        for (const auto &[name, make] : kWindows) {
+            const auto open = [make = make] {
+                const std::unique_ptr<QWidget> window(make());
                 window->show();
                 return QTest::qWaitForWindowExposed(window.get()) ? see(window.get()) : Seen();
             };
