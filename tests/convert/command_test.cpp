@@ -11,31 +11,16 @@ using namespace convert;
 using namespace enginesupport;
 
 // A message with the amount and unit as they stood while it showed.
-struct Shown
-{
-    std::string prompt;
-    std::string entry;
-    std::string unit;
-    bool operator==(const Shown &) const = default;
-};
-
-void PrintTo(const Shown &shown, std::ostream *out)
-{
-    *out << '"' << shown.prompt << "\" with \"" << shown.entry << "\" \"" << shown.unit << '"';
-}
+using Shown = std::tuple<std::string, std::string, std::string>;
 
 class RecordingForm : public MemoryForm
 {
 public:
     RecordingForm(std::string amount, std::string unitText)
     {
-        entry = std::move(amount);
-        unit = std::move(unitText);
+        entry = std::move(amount), unit = std::move(unitText);
     }
-    void showMessage(std::string_view prompt) override
-    {
-        shown.push_back({std::string(prompt), entry, unit});
-    }
+    void showMessage(std::string_view prompt) override { shown.emplace_back(prompt, entry, unit); }
     void run(const NumberFormat &format = kDotComma) { runConversionCommand(*this, format); }
 
     std::vector<Shown> shown;

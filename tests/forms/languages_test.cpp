@@ -6,6 +6,7 @@
 #include "language.h"
 #include "widgettest.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QFontInfo>
 #include <QLibraryInfo>
@@ -46,8 +47,7 @@ struct Seen
 {
     QSize size;
     QHash<QString, std::pair<int, QString>> excess; // beyond its box: pixels, or a text box's lines
-    QStringList
-        faults; // texts in a face that did not resolve, menu titles off the bar's row, unnamed controls
+    QStringList faults; // texts in faces that did not resolve, menus off the bar's row, unnamed controls
     QList<QString> keys; // the access keys of each scope: the window's own, then each menu's
     QHash<QString, QKeySequence> shortcuts;
 };
@@ -78,6 +78,11 @@ Seen see(QWidget *window)
              && reader->text(QAccessible::Name).trimmed().isEmpty())
             || (widget->inherits("toolkit::PictureBox") && reader->role() != QAccessible::Graphic))
             seen.faults << widget->objectName() + " has no name";
+        const auto *edit = qobject_cast<QLineEdit *>(widget); // a box typed into is named by its label
+        if ((qobject_cast<QComboBox *>(widget)
+             || (edit && !edit->isReadOnly() && !edit->parent()->inherits("QComboBox")))
+            && reader->relations(QAccessible::Label).isEmpty())
+            seen.faults << widget->objectName() + " has no label";
         if (!widget->isVisibleTo(window))
             continue;
         if (auto *label = qobject_cast<QLabel *>(widget); label && label->wordWrap()) {
@@ -98,17 +103,10 @@ Seen see(QWidget *window)
             for (int i = 0; i < combo->count(); ++i)
                 check(combo->itemText(i), combo->lineEdit()->width(), i);
         } else if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
-            // Laid out afresh at the box's width: its lines, and those of each paragraph that wraps.
-            int lines = 0;
+            int lines = 0; // as the box lays out each paragraph at its width
             for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-                QTextLayout layout(block.text(), box->font());
-                layout.setTextOption(box->document()->defaultTextOption());
-                layout.beginLayout();
-                int wrapped = 0;
-                for (QTextLine line = layout.createLine(); line.isValid();
-                     line = layout.createLine(), ++wrapped)
-                    line.setLineWidth(box->viewport()->width() - 2 * box->document()->documentMargin());
-                layout.endLayout();
+                box->document()->documentLayout()->blockBoundingRect(block);
+                const int wrapped = block.layout()->lineCount();
                 lines += wrapped;
                 if (wrapped > 1)
                     seen.excess.insert(QStringLiteral("%1 %2").arg(place).arg(block.blockNumber()),
@@ -203,9 +201,9 @@ private slots:
     // the English shares them (on purpose).
     void every_window_keeps_its_size_keys_and_shortcuts_and_its_texts_fit()
     {
-        for (const char *name : {"Form1", "Form0", "Form2", "Form4", "Form5", "Form6"}) {
-            const auto open = [name] {
-                const std::unique_ptr<QWidget> window(kWindows.at(name)());
+        for (const auto &[name, make] : kWindows) {
+            const auto open = [make = make] {
+                const std::unique_ptr<QWidget> window(make());
                 window->show();
                 return QTest::qWaitForWindowExposed(window.get()) ? see(window.get()) : Seen();
             };

@@ -114,13 +114,6 @@ inline double redOverBlue(QWidget *widget)
     return sum;
 }
 
-// Whether a window's frame is centred on a point. A frame not yet drawn has no known width,
-// which may put a window off by half of it.
-inline bool centredOn(const QWidget *window, QPoint centre)
-{
-    return (window->frameGeometry().center() - centre).manhattanLength() <= 4;
-}
-
 // Runs `act` on the modal window that the next command opens, from inside its modal loop.
 inline void whenModal(std::function<void(QWidget *)> act)
 {

@@ -14,22 +14,20 @@ class CompositorTest : public QObject
 
     QPointer<Form1> m_converter;
 
-    QWidget *converter() const { return m_converter; }
-
     // Runs `act` on the window that a command of the converter opens (the converter for
     // none), then closes it.
     void whileOpen(const QString &command, const std::function<void(QWidget *)> &act) const
     {
         if (command.isEmpty())
-            return act(converter());
+            return act(m_converter.data());
         whenModal([act](QWidget *window) {
             act(window);
             window->close();
         });
-        if (auto *item = child<QAction>(converter(), command))
+        if (auto *item = child<QAction>(m_converter.data(), command))
             item->trigger();
         else
-            QTest::mouseClick(child(converter(), command), Qt::LeftButton);
+            QTest::mouseClick(child(m_converter.data(), command), Qt::LeftButton);
     }
 
     // How many pixels of the window as Qt draws it, and of the screen as the compositor shows
@@ -52,11 +50,11 @@ private slots:
     void init()
     {
         m_converter = new Form1;
-        converter()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(converter()));
+        m_converter->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_converter.data()));
     }
 
-    void cleanup() { delete converter(); }
+    void cleanup() { delete m_converter; }
 
     void maximizing_a_window_keeps_the_program_running_data()
     {
@@ -102,7 +100,7 @@ private slots:
             [&] {
                 QFile::remove(screen);
                 QProcess::execute(QStringLiteral("grim"), {screen}); // no picture: nothing shown
-                pixels = bodyPixels(converter(), screen);
+                pixels = bodyPixels(m_converter.data(), screen);
                 return pixels.second >= pixels.first;
             },
             10000);
