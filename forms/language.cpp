@@ -68,16 +68,16 @@ QStringList compiledCatalogs()
     return catalogs;
 }
 
-QString install(QCoreApplication *application, const QStringList &uiLanguages)
+QString install(QObject *owner, const QStringList &uiLanguages)
 {
     const QString catalog = chooseCatalog(uiLanguages, compiledCatalogs());
     if (catalog.isEmpty())
         return catalog;
-    auto *own = new QTranslator(application);
+    auto *own = new QTranslator(owner);
     if (own->load(kCatalogPrefix + catalog, kCatalogFolder))
         QCoreApplication::installTranslator(own);
     // Missing on a system without qt6-translations-l10n: Qt's own texts then stay English.
-    auto *qt = new QTranslator(application);
+    auto *qt = new QTranslator(owner);
     if (qt->load(QStringLiteral("qtbase_") + catalog, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     return catalog;

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-class QCoreApplication;
+class QObject;
 
 namespace language {
 
@@ -24,8 +24,9 @@ QString chooseCatalog(const QStringList &uiLanguages, const QStringList &catalog
 QStringList compiledCatalogs();
 
 // Chooses from `uiLanguages` and installs the program's catalog and Qt's own (message box
-// buttons, text box menus) into the application. Returns the catalog's name, empty for English.
-QString install(QCoreApplication *application, const QStringList &uiLanguages);
+// buttons, text box menus) into the application, until `owner` is deleted. Returns the
+// catalog's name, empty for English.
+QString install(QObject *owner, const QStringList &uiLanguages);
 
 } // namespace language
 
