@@ -40,9 +40,7 @@ const ChainCase kChains[] = {
 };
 // clang-format on
 
-class Chains : public testing::TestWithParam<ChainCase>
-{
-};
+using Chains = testing::TestWithParam<ChainCase>;
 
 TEST_P(Chains, write_every_box_with_fifteen_digit_texts)
 {

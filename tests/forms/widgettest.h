@@ -34,15 +34,11 @@ template<typename T = QWidget> T *child(const QWidget *window, const QString &na
     return window->findChild<T *>(name);
 }
 
-template<typename Window> QWidget *build()
-{
-    return new Window;
-}
-
-// Every window, by its class and object name, as the program builds it: deleted on close.
+// Every window, by its class and object name, as the program builds it.
 // clang-format off
-inline const std::map<QString, QWidget *(*)()> kWindows = {{"Form0", build<Form0>}, {"Form1", build<Form1>},
-    {"Form2", build<Form2>}, {"Form4", build<Form4>}, {"Form5", build<Form5>}, {"Form6", build<Form6>}};
+inline const std::map<QString, std::function<QWidget *()>> kWindows = {{"Form0", [] { return new Form0; }},
+    {"Form1", [] { return new Form1; }}, {"Form2", [] { return new Form2; }}, {"Form4", [] { return new Form4; }},
+    {"Form5", [] { return new Form5; }}, {"Form6", [] { return new Form6; }}};
 // clang-format on
 
 // Shows a window and waits until it has the keyboard focus; false if it never gets it.
