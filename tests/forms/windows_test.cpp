@@ -267,19 +267,17 @@ private slots:
         // From a dark button colour Qt derives a dark palette, as a desktop's dark theme gives.
         QApplication::setPalette(dark ? QPalette(QColor(0x35, 0x35, 0x35))
                                       : QApplication::style()->standardPalette());
-        const auto open = [&window] {
-            const std::unique_ptr<QWidget> shown(kWindows.at(window)());
-            if (!showActive(shown.get()))
-                return Seen();
+        const auto look = [&window] {
+            const std::unique_ptr<QWidget> shown(open(window));
             if (QWidget *focused = shown->focusWidget())
                 focused->clearFocus(); // a caret is no part of what is behind the text
             return see(shown.get());
         };
-        const Seen english = open();
+        const Seen english = look();
         for (const QString &catalog : languages()) {
             QObject speaking;
             QCOMPARE(language::install(&speaking, {catalog}), catalog);
-            const Seen seen = open();
+            const Seen seen = look();
             const QString where = QStringLiteral("%1: ").arg(catalog);
             QStringList faults = seen.faults;
             for (auto [place, excess] : seen.excess.asKeyValueRange())
