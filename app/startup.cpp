@@ -17,7 +17,7 @@ int run()
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Spoonwise"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
     toolkit::installAccessibleFactory();
-    toolkit::WaylandWindows::install();
+    platform::installWindowWatch();
 
     // The language is chosen and loaded before the first window, the title window; nothing
     // else is read or prepared.

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "calculator.h"
 #include "command.h"
 #include "enginetexts.h"
 #include "form0.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,9 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <string_view>
@@ -109,30 +107,6 @@ int keyAscii(const QKeyEvent *event)
 {
     const QString typed = event->text();
     return typed.isEmpty() ? 0 : typed.at(0).unicode();
-}
-
-// Starts a calculator as a separate process, one more per call; false when none could be
-// started.
-bool startCalculator()
-{
-#ifdef Q_OS_WIN
-    return QProcess::startDetached(QStringLiteral("C:\\windows\\calc.EXE"), {});
-#else
-    static constexpr std::array<const char *, 7> kDesktopCalculators = {
-        "gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk", "galculator", "mate-calc", "xcalc",
-    };
-    // An empty or relative PATH entry would mean the current folder, whose files are never run.
-    QStringList folders = qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
-    folders.removeIf([](const QString &folder) { return QDir::isRelativePath(folder); });
-    if (folders.isEmpty())
-        return false; // findExecutable() would fall back to PATH itself
-    for (const char *name : kDesktopCalculators) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name), folders);
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return true;
-    }
-    return false;
-#endif
 }
 
 } // namespace
@@ -483,7 +457,7 @@ void Form1::mnutoolsdecimals_Click()
 
 void Form1::mnutoolscalc_Click()
 {
-    if (!startCalculator())
+    if (!platform::startCalculator())
         message(tr("The calculator could not be started"));
 }
 

@@ -10,14 +10,6 @@
 
 namespace {
 
-QWidget *shownWindow(const QString &name)
-{
-    const auto windows = QApplication::topLevelWidgets();
-    const auto found = std::ranges::find_if(
-        windows, [&](QWidget *w) { return w->objectName() == name && w->isVisible(); });
-    return found == windows.end() ? nullptr : *found;
-}
-
 // What a screen reader hears of a window: its kind and its name. A message box is an alert,
 // which screen readers read out whole as it opens; it has an OK button only and no icon.
 QString heard(QWidget *window)
@@ -31,14 +23,6 @@ QString heard(QWidget *window)
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
     return kinds.value(reader->role(), QString::number(reader->role())) + ' '
         + reader->text(QAccessible::Name);
-}
-
-// Runs the program as it starts, with `act` once the event loop runs; 1 when nothing ended it.
-int runProgram(const std::function<void()> &act)
-{
-    QTimer::singleShot(0, qApp, act);
-    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
-    return startup::run();
 }
 
 // Whether a window's frame is centred over another or the screen. A frame not yet drawn has no

@@ -10,6 +10,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
+#include "startup.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,6 +42,24 @@ inline const std::map<QString, std::function<QWidget *()>> kWindows = {{"Form0",
     {"Form1", [] { return new Form1; }}, {"Form2", [] { return new Form2; }}, {"Form4", [] { return new Form4; }},
     {"Form5", [] { return new Form5; }}, {"Form6", [] { return new Form6; }}};
 // clang-format on
+
+// The shown top-level window of that object name, or none.
+inline QWidget *shownWindow(const QString &name)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    const auto found = std::ranges::find_if(
+        windows, [&](QWidget *w) { return w->objectName() == name && w->isVisible(); });
+    return found == windows.end() ? nullptr : *found;
+}
+
+// Runs the program as it starts, with `act` once the event loop runs; 1 when nothing ended it
+// within `seconds`.
+inline int runProgram(const std::function<void()> &act, int seconds = 10)
+{
+    QTimer::singleShot(0, qApp, act);
+    QTimer::singleShot(seconds * 1000, qApp, [] { QCoreApplication::exit(1); });
+    return startup::run();
+}
 
 // Shows a window and waits until it has the keyboard focus; false if it never gets it.
 inline bool showActive(QWidget *window)

@@ -31,7 +31,7 @@ class CompositorTest : public QObject
     }
 
 private slots:
-    void initTestCase() { toolkit::WaylandWindows::install(); } // as the program does at start-up
+    void initTestCase() { platform::installWindowWatch(); } // as the program does at start-up
 
     void init()
     {

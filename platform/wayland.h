@@ -1,14 +1,12 @@
 // What the windows need under Wayland beyond what Qt 6.4 does for them. Installed once, at
 // start-up, and only there: under X11 the window manager keeps a window's size limits, and
 // a window's pixels survive its being hidden.
-#ifndef SPOONWISE_FORMS_WAYLAND_H
-#define SPOONWISE_FORMS_WAYLAND_H
+#ifndef SPOONWISE_PLATFORM_WAYLAND_H
+#define SPOONWISE_PLATFORM_WAYLAND_H
 
-#include <QObject>
+namespace platform {
 
-namespace toolkit {
-
-// Watches every top-level window as it is created, the message boxes included:
+// Under Wayland, watches every top-level window as it is created, the message boxes included:
 // - Maximized or full screen, a window takes the size the compositor gives it. Qt's own title
 //   bar offers maximize on every window, fixed-size ones too, and asks the compositor for it;
 //   weston ends the connection of a window that keeps another size than it configured. The
@@ -17,21 +15,8 @@ namespace toolkit {
 //   window shown again gets its title bar back); every widget of the window is then drawn
 //   again. Qt redraws only the window's own background there, not the widgets that fill
 //   theirs, which would stay transparent.
-class WaylandWindows : public QObject
-{
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(WaylandWindows)
+void installWindowWatch();
 
-public:
-    static void install();
+} // namespace platform
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    explicit WaylandWindows(QObject *parent);
-};
-
-} // namespace toolkit
-
-#endif // SPOONWISE_FORMS_WAYLAND_H
+#endif // SPOONWISE_PLATFORM_WAYLAND_H

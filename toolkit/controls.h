@@ -1,8 +1,8 @@
 // The widgets the windows are built from beyond Qt's own: the reference windows' dialog,
 // pictures, framing lines, a toolbar whose buttons carry a key, its image list, a clickable
 // label, menu shortcuts that win over text boxes, and how screen readers see them.
-#ifndef SPOONWISE_FORMS_CONTROLS_H
-#define SPOONWISE_FORMS_CONTROLS_H
+#ifndef SPOONWISE_TOOLKIT_CONTROLS_H
+#define SPOONWISE_TOOLKIT_CONTROLS_H
 
 #include <QDialog>
 #include <QIcon>
@@ -174,4 +174,4 @@ void giveShortcutsPriority(QWidget *window);
 
 } // namespace toolkit
 
-#endif // SPOONWISE_FORMS_CONTROLS_H
+#endif // SPOONWISE_TOOLKIT_CONTROLS_H

@@ -1,8 +1,8 @@
 // The free functions the windows share: geometry in twips, windows and their frames, fonts
 // and system colours, readable text colours, message boxes, and the label and button
 // factories. The widget classes live in controls.h, which builds on this file, never the reverse.
-#ifndef SPOONWISE_FORMS_TOOLKIT_H
-#define SPOONWISE_FORMS_TOOLKIT_H
+#ifndef SPOONWISE_TOOLKIT_TOOLKIT_H
+#define SPOONWISE_TOOLKIT_TOOLKIT_H
 
 #include "numbers.h"
 
@@ -121,4 +121,4 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace toolkit
 
-#endif // SPOONWISE_FORMS_TOOLKIT_H
+#endif // SPOONWISE_TOOLKIT_TOOLKIT_H

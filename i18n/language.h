@@ -1,8 +1,8 @@
 // The program's language: the catalog that the desktop's language settings choose, loaded with
 // Qt's own catalog for the same language before the first window is built. The number format
 // does not follow it; the windows read that from QLocale() (LC_NUMERIC).
-#ifndef SPOONWISE_FORMS_LANGUAGE_H
-#define SPOONWISE_FORMS_LANGUAGE_H
+#ifndef SPOONWISE_I18N_LANGUAGE_H
+#define SPOONWISE_I18N_LANGUAGE_H
 
 #include <QString>
 #include <QStringList>
@@ -30,4 +30,4 @@ QString install(QObject *owner, const QStringList &uiLanguages);
 
 } // namespace language
 
-#endif // SPOONWISE_FORMS_LANGUAGE_H
+#endif // SPOONWISE_I18N_LANGUAGE_H

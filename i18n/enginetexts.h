@@ -1,8 +1,8 @@
 // The engine's texts in the user's language. The engine knows its units by their English list
 // items and writes English prompts; the converter window shows both translated, and maps what
 // the user typed back to the English identity.
-#ifndef SPOONWISE_FORMS_ENGINETEXTS_H
-#define SPOONWISE_FORMS_ENGINETEXTS_H
+#ifndef SPOONWISE_I18N_ENGINETEXTS_H
+#define SPOONWISE_I18N_ENGINETEXTS_H
 
 #include "units.h"
 
@@ -31,4 +31,4 @@ QString prompt(std::string_view enginePrompt);
 
 } // namespace enginetexts
 
-#endif // SPOONWISE_FORMS_ENGINETEXTS_H
+#endif // SPOONWISE_I18N_ENGINETEXTS_H

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace toolkit {
+namespace platform {
 
 namespace {
 
@@ -100,32 +100,35 @@ QWidget *widgetOf(const QWindow *window)
     return found == widgets.end() ? nullptr : *found;
 }
 
+// Gives each top-level window its watch as its surface is created.
+class WatchEveryWindow : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PlatformSurface
+            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
+                == QPlatformSurfaceEvent::SurfaceCreated) {
+            auto *window = qobject_cast<QWindow *>(watched);
+            // A window hidden and shown again may get a new surface; it keeps its watch.
+            if (window && window->isTopLevel()
+                && !window->findChild<QObject *>(QLatin1String(kWatchName), Qt::FindDirectChildrenOnly))
+                new WindowWatch(window, widgetOf(window));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
-WaylandWindows::WaylandWindows(QObject *parent)
-    : QObject(parent)
-{
-}
-
-void WaylandWindows::install()
+void installWindowWatch()
 {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
-    qApp->installEventFilter(new WaylandWindows(qApp));
+    qApp->installEventFilter(new WatchEveryWindow(qApp));
 }
 
-bool WaylandWindows::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::PlatformSurface
-        && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
-            == QPlatformSurfaceEvent::SurfaceCreated) {
-        auto *window = qobject_cast<QWindow *>(watched);
-        // A window hidden and shown again may get a new surface; it keeps its watch.
-        if (window && window->isTopLevel()
-            && !window->findChild<QObject *>(QLatin1String(kWatchName), Qt::FindDirectChildrenOnly))
-            new WindowWatch(window, widgetOf(window));
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-} // namespace toolkit
+} // namespace platform

@@ -1,6 +1,6 @@
 // The program and its maker, as every window names them.
-#ifndef SPOONWISE_FORMS_MAKER_H
-#define SPOONWISE_FORMS_MAKER_H
+#ifndef SPOONWISE_TOOLKIT_MAKER_H
+#define SPOONWISE_TOOLKIT_MAKER_H
 
 namespace maker {
 
@@ -14,4 +14,4 @@ inline constexpr auto kTown = "Millbrook Falls, ZZ 00000";
 
 } // namespace maker
 
-#endif // SPOONWISE_FORMS_MAKER_H
+#endif // SPOONWISE_TOOLKIT_MAKER_H
