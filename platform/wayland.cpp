@@ -47,7 +47,9 @@ protected:
 private:
     void follow(Qt::WindowState state)
     {
-        if (!(state & kCompositorSized) || m_lifted)
+        if (!(state & kCompositorSized))
+            return restoreWhenBack(); // sway refuses a maximize with a configure of its own size
+        if (m_lifted)
             return;
         m_minimum = m_window->minimumSize();
         m_maximum = m_window->maximumSize();
@@ -56,19 +58,24 @@ private:
         m_window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
 
-    // Only once the compositor has given the window a size within its limits: before that,
-    // the limits would make Qt answer with a size it has not configured. A state change alone
-    // is no sign of it; Qt reports the states of older configures late.
+    // Only once the compositor has given the window back a size of its own: before that, the
+    // limits would make Qt answer a maximized configure with a size it has not configured. A
+    // state change alone is no sign of it; Qt reports the states of older configures late. A
+    // size below the limits is no maximized one: sway restores a window that draws its own
+    // title bar at its size less that bar and border, which the window then leaves.
     void restoreWhenBack()
     {
         if (!m_lifted || (m_window->windowStates() & kCompositorSized))
             return;
         const QSize size = m_window->size();
-        if (size != size.expandedTo(m_minimum).boundedTo(m_maximum))
+        const bool shrunk = size.width() < m_minimum.width() || size.height() < m_minimum.height();
+        if (size != size.expandedTo(m_minimum).boundedTo(m_maximum) && !shrunk)
             return;
         m_lifted = false;
         m_window->setMinimumSize(m_minimum);
         m_window->setMaximumSize(m_maximum);
+        if (shrunk)
+            m_window->resize(size.expandedTo(m_minimum).boundedTo(m_maximum));
     }
 
     // Every widget, as each one that fills its own background would otherwise be skipped.

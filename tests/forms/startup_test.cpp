@@ -10,8 +10,12 @@
 
 namespace {
 
-// What a screen reader hears of a window: its kind and its name. A message box is an alert,
-// which screen readers read out whole as it opens; it has an OK button only and no icon.
+const QString kSourceDir = QStringLiteral(QT_TESTCASE_SOURCEDIR);
+
+// What a screen reader hears of a window, its kind and its name, and what the window system
+// knows of it: a window or a dialog kept over its owner, its title, its picture. A message box
+// is an alert, which screen readers read out whole as it opens; it has an OK button only and no
+// icon.
 QString heard(QWidget *window)
 {
     const auto *box = qobject_cast<QMessageBox *>(window);
@@ -21,8 +25,12 @@ QString heard(QWidget *window)
                                                     {QAccessible::Dialog, "window"},
                                                     {QAccessible::AlertMessage, "alert"}};
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
+    const QString icon = kSourceDir + "/../../resources/icons/spoonwise.svg";
+    const bool ownIcon = window->windowIcon().pixmap(48).toImage() == QIcon(icon).pixmap(48).toImage();
     return kinds.value(reader->role(), QString::number(reader->role())) + ' '
-        + reader->text(QAccessible::Name);
+        + reader->text(QAccessible::Name)
+        + (window->windowHandle()->type() == Qt::Dialog ? " | dialog" : " | window") + " \""
+        + window->windowTitle() + (ownIcon ? "\"" : "\" without the program's icon");
 }
 
 // Whether a window's frame is centred over another or the screen. A frame not yet drawn has no
@@ -49,13 +57,17 @@ private slots:
         // a toolbar key, menu command or shortcut, whether the converter stays visible, the button
         // that closes the window ("" closes it by its frame), what a screen reader hears
         // clang-format off
-        const QList<std::tuple<QString, bool, QString, QString>> rows = {{"AboutScreen", false, "", "window ABOUT"},
-            {"Ctrl+A", false, "Exit", "window ABOUT"}, {"Ctrl+F", false, "Exit", "window Conversion Formulas"},
-            {"Formulas", false, "", "window Conversion Formulas"}, {"Ctrl+W", false, "command1", "window Warranty Information"},
-            {"mnuregwarrant", false, "", "window Warranty Information"}, {"Decimals", true, "", "window Fraction Decimal"},
-            {"Ctrl+D", true, "", "window Fraction Decimal"}, {"mnuhelphow", true, "", "alert Spoonwise II"}};
+        const QList<std::tuple<QString, bool, QString, QString>> rows = {{"AboutScreen", false, "", "window ABOUT | dialog \" \""},
+            {"Ctrl+A", false, "Exit", "window ABOUT | dialog \" \""}, {"Ctrl+F", false, "Exit", "window Conversion Formulas | dialog \" \""},
+            {"Formulas", false, "", "window Conversion Formulas | dialog \" \""},
+            {"Ctrl+W", false, "command1", "window Warranty Information | dialog \"Warranty Information\""},
+            {"mnuregwarrant", false, "", "window Warranty Information | dialog \"Warranty Information\""},
+            {"Decimals", true, "", "window Fraction Decimal | dialog \" \""}, {"Ctrl+D", true, "", "window Fraction Decimal | dialog \" \""},
+            {"mnuhelphow", true, "", "alert Spoonwise II | dialog \"Spoonwise II\""}};
         // clang-format on
-        QStringList seen, expected = {"window Spoonwise II \u00AE", "window Spoonwise II"};
+        QStringList seen,
+            expected
+            = {"window Spoonwise II \u00AE | window \" \"", "window Spoonwise II | window \"Spoonwise II\""};
         const int code = runProgram([&] {
             seen << (centredOver(shownWindow("Form4"), nullptr) ? heard(shownWindow("Form4")) : "misplaced");
             QTest::keyClick(shownWindow("Form4")->focusWidget(), Qt::Key_Return); // the focus starts on OK
@@ -91,6 +103,9 @@ private slots:
         QCOMPARE(code, 0);
         expected += QStringList {"1 1", "closed"};
         QCOMPARE(seen, expected);
+        // The desktop finds the program's entry by the name the windows give it.
+        QVERIFY(QFile::exists(kSourceDir + "/../../packaging/" + QGuiApplication::desktopFileName()
+                              + ".desktop"));
     }
 
     // Last, as what start-up installs stays installed: on a Swiss German desktop the title
