@@ -25,12 +25,14 @@ void repairAmount(ConverterForm &form, const NumberFormat &format)
     }
 }
 
-void repairUnit(ConverterForm &form)
+// True when the unit text was empty and has been replaced, its message shown.
+bool repairUnit(ConverterForm &form)
 {
-    if (form.unitText().empty()) {
-        form.showMessage(kEmptyUnitPrompt);
-        form.setUnitText(kUnitSubstitute);
-    }
+    if (!form.unitText().empty())
+        return false;
+    form.showMessage(kEmptyUnitPrompt);
+    form.setUnitText(kUnitSubstitute);
+    return true;
 }
 
 // Each box is read back from its own text; the command keeps no numeric copy.
@@ -61,7 +63,7 @@ std::string zeroSubstitute(const NumberFormat &format)
 void runConversionCommand(ConverterForm &form, const NumberFormat &format)
 {
     repairAmount(form, format);
-    repairUnit(form);
+    const bool unitRepaired = repairUnit(form);
 
     ResultTexts texts;
     if (const auto unit = findUnit(form.unitText())) {
@@ -72,6 +74,10 @@ void runConversionCommand(ConverterForm &form, const NumberFormat &format)
             return;
         }
     } else {
+        // The boxes keep the results of an earlier amount, which a cook would take for this
+        // one's. One unit message a run.
+        if (!unitRepaired)
+            form.showMessage(kEmptyUnitPrompt);
         texts = readResults(form);
     }
 

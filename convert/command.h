@@ -20,7 +20,7 @@ inline constexpr std::string_view kEmptyUnitPrompt
 inline constexpr std::string_view kTooLargePrompt = "That number is too large to convert";
 
 // What replaces an empty unit text. Lower case on purpose: it names no unit, so a run that
-// needed it converts nothing.
+// needed it converts nothing, and so does every run until a unit is chosen.
 inline constexpr std::string_view kUnitSubstitute = "teaspoon";
 
 // What the command needs of the converter window.
@@ -45,7 +45,8 @@ std::string zeroSubstitute(const NumberFormat &format);
 
 // Checks and repairs the amount and unit text (each repair with its message), runs the
 // chain of the named unit, then rewrites every result box in its display format. A unit
-// text that names no unit converts nothing and still runs the display pass. A box that no
+// text that names no unit ("Cups", the substitute "teaspoon") converts nothing, shows the
+// empty-unit message unless the run has shown it already, and still runs the display pass. A box that no
 // conversion wrote (empty, as before the first run) is left as it is. When a chain step
 // overflows, the result boxes keep their texts from before the run, a message says so, and
 // the display pass is skipped.

