@@ -121,7 +121,14 @@ public:
     }
 
     std::string entryText() const override { return m_form.txtenter->text().toStdString(); }
-    void setEntryText(std::string_view value) override { write(m_form.txtenter, value); }
+    // The engine writes the amount only to replace it with a substitute, which the next
+    // keystroke in the box replaces in turn; typed after it, "7" would make "70.0".
+    void setEntryText(std::string_view value) override
+    {
+        write(m_form.txtenter, value);
+        m_form.txtenter->selectAll();
+        m_form.m_selectEntryOnFocus = true;
+    }
     // The engine knows the units by their English texts; the box shows them translated.
     std::string unitText() const override { return enginetexts::unitIdentity(m_form.Combo1->currentText()); }
     void setUnitText(std::string_view value) override
@@ -189,6 +196,7 @@ Form1::Form1(QWidget *parent)
     Command1->setFocus();
     toolkit::giveShortcutsPriority(this);
     txtenter->installEventFilter(this);
+    connect(txtenter, &QLineEdit::textEdited, this, [this] { m_selectEntryOnFocus = false; });
 }
 
 Form1::~Form1() = default;
@@ -384,11 +392,31 @@ QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuI
     return menu;
 }
 
+// The key handler sees every character, not only those of the Return and Enter keys that
+// QLineEdit::returnPressed reports: Ctrl+M delivers a carriage return too. A click that brings
+// the focus back to a selected substitute amount would place the caret in it, so the
+// selection comes back once the click is over.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtenter && event->type() == QEvent::KeyPress)
+    if (watched != txtenter)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
         txtenter_KeyPress(keyAscii(static_cast<QKeyEvent *>(event)));
-    return QMainWindow::eventFilter(watched, event); // the keystroke goes on unchanged
+        break;
+    case QEvent::FocusIn: // by keyboard or window activation the box keeps its selection
+        m_selectEntryOnFocus
+            = m_selectEntryOnFocus && static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_selectEntryOnFocus)
+            txtenter->selectAll(); // the press has placed the caret
+        m_selectEntryOnFocus = false;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event); // the event goes on unchanged
 }
 
 void Form1::runConversion()

@@ -111,6 +111,7 @@ private:
     std::array<QLineEdit *, convert::kUnitCount> m_resultBoxes {}; // indexed by convert::indexOf()
     convert::NumberFormat m_numberFormat;
     toolkit::MessageSink m_messageSink;
+    bool m_selectEntryOnFocus = false; // a substitute amount waits to be typed over
 };
 
 #endif // SPOONWISE_FORMS_FORM1_H

@@ -1,4 +1,5 @@
 // The converter window as a user drives it: keys, clicks, menus, toolbar and messages.
+#include "language.h"
 #include "widgettest.h"
 
 #include <QAccessible>
@@ -52,7 +53,8 @@ private slots:
                              ? shown
                              : "");
             // A long number without its first digits would read as a smaller one.
-            QTRY_VERIFY(byButton.edit(box)->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= 0);
+            QTRY_VERIFY(box == "txtenter"
+                        || byButton.edit(box)->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= 0);
             for (auto [harness, key] :
                  {std::pair(&byReturn, Qt::Key_Return), std::pair(&byEnter, Qt::Key_Enter)}) {
                 harness->enter(amount, unit);
@@ -62,6 +64,51 @@ private slots:
                 QCOMPARE(harness->messages, byButton.messages);
             }
         }
+    }
+
+    // A substitute amount is selected when the entry box next has the focus, however it gets
+    // there, so that the next keystroke replaces it, under the language's number format; an
+    // amount the user typed keeps the caret at its end.
+    void a_substitute_amount_is_typed_over()
+    {
+        // the amount; how it is converted and the focus comes back; what typing 7 then leaves
+        // clang-format off
+        const QList<std::tuple<QString, QString, QString>> rows = {{"abc", "Return", "7"},
+            {"", "Return, message box", "7"}, {"", "Calculate, Tab", "7"}, {"12abc", "Calculate, click", "7"},
+            {"5", "Return", "57"}, {"", "Calculate, Tab, click", "70.0"}};
+        // clang-format on
+        for (const auto &[catalog, locale] : {std::pair("", "en_US"), std::pair("de", "de_DE")}) {
+            QObject speaking;
+            language::install(&speaking, {catalog});
+            QLocale::setDefault(QLocale(locale));
+            for (const auto &[amount, how, typed] : rows) {
+                Harness h;
+                QLineEdit *entry = h.edit("txtenter");
+                if (how.contains("message box"))
+                    h.form->setMessageSink([&h](const QString &prompt) {
+                        whenModal([](QWidget *box) { box->close(); });
+                        toolkit::showMessageBox(h.form.get(), prompt);
+                    });
+                h.enter(amount, "Cup");
+                if (how.startsWith("Return")) {
+                    entry->setFocus();
+                    QTest::keyClick(entry, Qt::Key_Return);
+                } else {
+                    QTest::mouseClick(h.calculate(), Qt::LeftButton);
+                    h.calculate()->setFocus();
+                    if (how.contains("Tab")) // once the selection has been seen, a click places the caret
+                        QTest::keyClick(h.calculate(), Qt::Key_Tab);
+                    if (how.endsWith("click"))
+                        QTest::mouseClick(entry, Qt::LeftButton, {}, QPoint(2, entry->height() / 2));
+                }
+                QVERIFY(showActive(h.form.get())); // as the desktop gives it back after a message box
+                QVERIFY2(entry->hasFocus(), qPrintable(how));
+                QTest::keyClicks(entry, QStringLiteral("7"));
+                QVERIFY2(entry->text() == QString(typed).replace('.', QLocale().decimalPoint()),
+                         qPrintable(QStringLiteral("%1, %2: %3").arg(locale, how, entry->text())));
+            }
+        }
+        QLocale::setDefault(kEnglish);
     }
 
     void only_enter_in_the_entry_box_or_on_calculate_converts()
