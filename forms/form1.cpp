@@ -226,6 +226,8 @@ void Form1::buildConverter(QWidget *client)
     toolkit::place(Frame1, 120, 600, 6015, 4575);
     toolkit::setBackground(Frame1, toolkit::kLightGrey);
     toolkit::setForeground(Frame1, toolkit::kLightGrey);
+    //: What a screen reader calls the area of the result boxes, the amount and the Calculate button.
+    Frame1->setAccessibleName(tr("Converter"));
 
     buildResultFrames();
     buildEntryFrame();
@@ -256,6 +258,8 @@ void Form1::buildEntryFrame()
     toolkit::setBackground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonFace));
     toolkit::setForeground(Frame2, toolkit::systemColour(Frame2, toolkit::SystemColour::ButtonText));
     Frame2->setFont(boxFont);
+    //: What a screen reader calls the frame around the amount box and the unit box.
+    Frame2->setAccessibleName(tr("Amount and unit"));
 
     //: The label over the amount box, about 125 pixels; the how-to message names it.
     Label4 = toolkit::addLabel(Frame2, "Label4", tr("   Enter Number Here"), 240, 240, 1935, 255);
@@ -284,7 +288,7 @@ void Form1::buildEntryFrame()
     //: The tooltip of the unit box.
     Combo1->setToolTip(tr("Click Here to Select Measurement to Convert."));
     Label5->setBuddy(Combo1);
-    Combo1->setAccessibleName(Label5->text());
+    toolkit::setAccessibleNames(Combo1, Label5->text());
 }
 
 void Form1::buildResultFrames()
@@ -375,6 +379,7 @@ void Form1::buildMenus()
     mnubar[1] = addMenu("mnubar_2", QT_TRANSLATE_NOOP("Form1", "&Tools"), kToolsItems);
     mnubar[2] = addMenu("mnubar_3", QT_TRANSLATE_NOOP("Form1", "&Legal"), kWarrantyItems);
     mnuhelp = addMenu("mnuhelp", QT_TRANSLATE_NOOP("Form1", "&Help"), kHelpItems);
+    toolkit::nameOverflowButton(menuBar());
 }
 
 QMenu *Form1::addMenu(const char *name, const char *title, std::span<const MenuItem> items)

@@ -36,6 +36,7 @@ Form4::Form4(QWidget *parent)
     Label3->setFont(toolkit::font(Face::TimesNewRoman, 18, true));
     toolkit::setInk(Label3, toolkit::kRed);
     setAccessibleName(Label3->text().simplified()); // the untitled window goes by the product name
+    client->parentWidget()->setAccessibleName(accessibleName()); // and so does its border
     // The version stays as it is in every language.
     Label1 = toolkit::addLabel(Picture1, "Label1", QStringLiteral("Version 2.0"), 1920, 2520, 975, 255);
     Label1->setFont(toolkit::font(Face::MsSansSerif, 8.25, true));

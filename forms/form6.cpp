@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <array>
@@ -26,11 +28,15 @@ constexpr std::array<toolkit::ToolbarEntry, 1> kToolbarEntries = {{
 // Tab stops every eight average characters, so the two columns fit the narrow box.
 constexpr int kTabStopCharacters = 8;
 
-// The table as it opens: columns split by TAB, lines ended by CR LF.
+// The table as it opens: columns split by TAB, lines ended by CR LF, each decimal with the
+// decimal sign the results are written with (LC_NUMERIC), whichever the catalog wrote.
 QString fractionTable()
 {
+    static const QRegularExpression kDecimalSign(QStringLiteral("(\\t\\d*)[.,](\\d)"));
     //: The fractions table, about 115 pixels wide: a heading line, then a fraction and its
-    //: decimal on each line, split by a tab. Use your language's decimal sign. 1" is one whole.
+    //: decimal on each line, split by a tab. Write the decimals as your language does, with a
+    //: leading zero (0,125); the program puts in the decimal sign of the user's number format.
+    //: 1" is one whole.
     return QCoreApplication::translate("Form6",
                                        "Fraction\tDecimal\t\n"
                                        "1/8\t.125\n"
@@ -40,6 +46,7 @@ QString fractionTable()
                                        "2/3\t.667\n"
                                        "3/4\t.750\n"
                                        "1\"\t1.00\n")
+        .replace(kDecimalSign, QStringLiteral("\\1") + QLocale().decimalPoint() + QStringLiteral("\\2"))
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
@@ -59,6 +66,7 @@ Form6::Form6(QWidget *parent)
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     auto *menuBar = new QMenuBar(this);
+    toolkit::nameOverflowButton(menuBar);
     layout->setMenuBar(menuBar);
     //: The fractions window's only menu title: closes the window.
     mnuhide = menuBar->addAction(tr("&Hide"));

@@ -230,6 +230,7 @@ KeyedToolBar::KeyedToolBar(const ImageList &images, std::span<const ToolbarEntry
         widgetForAction(button)->setFixedSize(buttonSize);
     }
     connect(this, &QToolBar::actionTriggered, this, &KeyedToolBar::buttonClick);
+    nameOverflowButton(this);
 }
 
 QString KeyedToolBar::key(const QAction *button)
@@ -248,6 +249,17 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void nameOverflowButton(QWidget *bar)
+{
+    for (QWidget *button : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (button->objectName() == QLatin1String("qt_toolbar_ext_button")
+            || button->objectName() == QLatin1String("qt_menubar_ext_button"))
+            //: What a screen reader calls the button of a toolbar or menu bar that shows the
+            //: entries that do not fit.
+            button->setAccessibleName(QCoreApplication::translate("toolkit", "More"));
+    }
 }
 
 void giveShortcutsPriority(QWidget *window)

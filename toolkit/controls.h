@@ -168,6 +168,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// Names the button that a toolbar or menu bar shows when its entries do not fit, for screen
+// readers, which list it shown or not.
+void nameOverflowButton(QWidget *bar);
+
 // Lets a window's shortcuts win over the keys that its text boxes claim for themselves
 // (a line edit takes Ctrl+A, Ctrl+C, Ctrl+E, ... for editing).
 void giveShortcutsPriority(QWidget *window);

@@ -187,8 +187,9 @@ bool faceInstalled(Face face)
     return installed[static_cast<std::size_t>(face)];
 }
 
-// Keeps a label at least one line of its font high. A stand-in face can be taller than the
-// face the box was sized for, and would have its descenders cut off.
+// Keeps a label at least one line of its font high, the line's fraction of a pixel included. A
+// stand-in face can be taller than the face the box was sized for, and would have its
+// descenders cut off.
 class LineHeight : public QObject
 {
 public:
@@ -210,7 +211,8 @@ protected:
 private:
     static void fit(QLabel *label)
     {
-        label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
+        const int line = static_cast<int>(std::ceil(QFontMetricsF(label->font(), label).height()));
+        label->resize(label->width(), std::max(label->height(), line));
     }
 };
 
@@ -379,6 +381,13 @@ QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips)
     auto *client = new QWidget(border);
     client->setGeometry(border->contentsRect());
     return client;
+}
+
+void setAccessibleNames(QWidget *control, const QString &name)
+{
+    control->setAccessibleName(name);
+    for (QWidget *part : control->findChildren<QWidget *>())
+        part->setAccessibleName(name);
 }
 
 void setNoTitle(QWidget *window)

@@ -103,6 +103,10 @@ void setTitleBar(QWidget *window, TitleBar titleBar, bool minimizeButton = false
 // window manager and compositor; the window takes the size of both.
 QWidget *addBorderedClientArea(QWidget *window, int widthTwips, int heightTwips);
 
+// Names a control for screen readers, and the parts of it they read out one by one (the text
+// box and the list of a combo box), which otherwise go nameless.
+void setAccessibleNames(QWidget *control, const QString &name);
+
 // A window whose title bar shows no text. Qt's platform windows show the program's file name
 // in place of an empty title, so the window gets a blank one.
 void setNoTitle(QWidget *window);

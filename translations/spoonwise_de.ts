@@ -174,6 +174,16 @@
         <extracomment>The how-to message. Name the amount box, the unit box and the button as their labels and caption read in your language.</extracomment>
         <translation>Geben Sie einfach eine Zahl in das Feld „Zahl hier eingeben“ ein und wählen Sie im Feld „Einheit hier wählen“ eine Einheit. Klicken Sie dann auf die Schaltfläche „Berechnen“, um die Ergebnisse in den umliegenden Feldern zu sehen</translation>
     </message>
+    <message>
+        <source>Converter</source>
+        <extracomment>What a screen reader calls the area of the result boxes, the amount and the Calculate button.</extracomment>
+        <translation>Umrechner</translation>
+    </message>
+    <message>
+        <source>Amount and unit</source>
+        <extracomment>What a screen reader calls the frame around the amount box and the unit box.</extracomment>
+        <translation>Menge und Einheit</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -381,14 +391,14 @@ BESONDERE ODER FOLGESCHÄDEN GLEICH WELCHER ART.</translation>
 3/4	.750
 1&quot;	1.00
 </source>
-        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Use your language&apos;s decimal sign. 1&quot; is one whole.</extracomment>
+        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Write the decimals as your language does, with a leading zero (0,125); the program puts in the decimal sign of the user&apos;s number format. 1&quot; is one whole.</extracomment>
         <translation>Bruch	Dezimal	
-1/8	,125
-1/4	,250
-1/3	,333
-1/2	,500
-2/3	,667
-3/4	,750
+1/8	0,125
+1/4	0,250
+1/3	0,333
+1/2	0,500
+2/3	0,667
+3/4	0,750
 1	1,00
 </translation>
     </message>
@@ -436,7 +446,7 @@ BESONDERE ODER FOLGESCHÄDEN GLEICH WELCHER ART.</translation>
     <message>
         <source>Fluid Ounce</source>
         <extracomment>A unit list item: a US fluid ounce, 29.6 ml, a volume, not a weight.</extracomment>
-        <translation>US-fl oz</translation>
+        <translation>fl oz (US)</translation>
     </message>
     <message>
         <source>Cup</source>
@@ -492,7 +502,7 @@ BESONDERE ODER FOLGESCHÄDEN GLEICH WELCHER ART.</translation>
     <message>
         <source>Fluid Ounce</source>
         <comment>result frame</comment>
-        <translation>US-fl oz</translation>
+        <translation>fl oz (US)</translation>
     </message>
     <message>
         <source>Cups</source>
@@ -538,6 +548,14 @@ BESONDERE ODER FOLGESCHÄDEN GLEICH WELCHER ART.</translation>
         <source>teaspoon</source>
         <extracomment>Written into the unit box when the user left it empty. It must name no unit, so that it converts nothing: the list&apos;s teaspoon in lower case, as in English, or the like.</extracomment>
         <translation>teelöffel</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>More</source>
+        <extracomment>What a screen reader calls the button of a toolbar or menu bar that shows the entries that do not fit.</extracomment>
+        <translation>Mehr</translation>
     </message>
 </context>
 </TS>

@@ -174,6 +174,16 @@
         <extracomment>The how-to message. Name the amount box, the unit box and the button as their labels and caption read in your language.</extracomment>
         <translation>Pour utiliser ce programme, saisissez simplement un nombre dans le champ «&#xa0;Saisir le nombre ici&#xa0;» et choisissez une unité dans la liste «&#xa0;Choisir l&apos;unité ici&#xa0;». Cliquez ensuite sur le bouton «&#xa0;Calculer&#xa0;» pour voir les résultats dans les cases tout autour</translation>
     </message>
+    <message>
+        <source>Converter</source>
+        <extracomment>What a screen reader calls the area of the result boxes, the amount and the Calculate button.</extracomment>
+        <translation>Convertisseur</translation>
+    </message>
+    <message>
+        <source>Amount and unit</source>
+        <extracomment>What a screen reader calls the frame around the amount box and the unit box.</extracomment>
+        <translation>Quantité et unité</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -381,14 +391,14 @@ ACCESSOIRES OU CONSÉCUTIFS, QUELS QU&apos;ILS SOIENT.</translation>
 3/4	.750
 1&quot;	1.00
 </source>
-        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Use your language&apos;s decimal sign. 1&quot; is one whole.</extracomment>
+        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Write the decimals as your language does, with a leading zero (0,125); the program puts in the decimal sign of the user&apos;s number format. 1&quot; is one whole.</extracomment>
         <translation>Fraction	Décimal	
-1/8	,125
-1/4	,250
-1/3	,333
-1/2	,500
-2/3	,667
-3/4	,750
+1/8	0,125
+1/4	0,250
+1/3	0,333
+1/2	0,500
+2/3	0,667
+3/4	0,750
 1	1,00
 </translation>
     </message>
@@ -538,6 +548,14 @@ ACCESSOIRES OU CONSÉCUTIFS, QUELS QU&apos;ILS SOIENT.</translation>
         <source>teaspoon</source>
         <extracomment>Written into the unit box when the user left it empty. It must name no unit, so that it converts nothing: the list&apos;s teaspoon in lower case, as in English, or the like.</extracomment>
         <translation>cuillère à café</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>More</source>
+        <extracomment>What a screen reader calls the button of a toolbar or menu bar that shows the entries that do not fit.</extracomment>
+        <translation>Plus</translation>
     </message>
 </context>
 </TS>

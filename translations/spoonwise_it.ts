@@ -174,6 +174,16 @@
         <extracomment>The how-to message. Name the amount box, the unit box and the button as their labels and caption read in your language.</extracomment>
         <translation>Per usare il programma, inserire un numero nella casella «Inserire il numero qui» e scegliere un&apos;unità nell&apos;elenco «Scegliere l&apos;unità qui». Poi fare clic sul pulsante «Calcola» per vedere i risultati nelle caselle intorno</translation>
     </message>
+    <message>
+        <source>Converter</source>
+        <extracomment>What a screen reader calls the area of the result boxes, the amount and the Calculate button.</extracomment>
+        <translation>Convertitore</translation>
+    </message>
+    <message>
+        <source>Amount and unit</source>
+        <extracomment>What a screen reader calls the frame around the amount box and the unit box.</extracomment>
+        <translation>Quantità e unità</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -220,7 +230,7 @@
     </message>
     <message>
         <source>1 l (1000ml) 1 quart plus 1/4 cup</source>
-        <translation>1 l 1 quarto USA più ¼ di tazza USA</translation>
+        <translation>1 l 1 quart USA più ¼ di tazza USA</translation>
     </message>
     <message>
         <source>weight</source>
@@ -381,14 +391,14 @@ CONSEQUENZIALI DI QUALSIASI NATURA.</translation>
 3/4	.750
 1&quot;	1.00
 </source>
-        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Use your language&apos;s decimal sign. 1&quot; is one whole.</extracomment>
+        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Write the decimals as your language does, with a leading zero (0,125); the program puts in the decimal sign of the user&apos;s number format. 1&quot; is one whole.</extracomment>
         <translation>Frazione	Decim.	
-1/8	,125
-1/4	,250
-1/3	,333
-1/2	,500
-2/3	,667
-3/4	,750
+1/8	0,125
+1/4	0,250
+1/3	0,333
+1/2	0,500
+2/3	0,667
+3/4	0,750
 1	1,00
 </translation>
     </message>
@@ -451,7 +461,7 @@ CONSEQUENZIALI DI QUALSIASI NATURA.</translation>
     <message>
         <source>Quarts</source>
         <extracomment>A unit list item: US liquid quarts of 946 ml.</extracomment>
-        <translation>Quarti USA</translation>
+        <translation>Quart USA</translation>
     </message>
     <message>
         <source>Gallons</source>
@@ -507,7 +517,7 @@ CONSEQUENZIALI DI QUALSIASI NATURA.</translation>
     <message>
         <source>Quarts</source>
         <comment>result frame</comment>
-        <translation>Quarti USA</translation>
+        <translation>Quart USA</translation>
     </message>
     <message>
         <source>Gallons</source>
@@ -538,6 +548,14 @@ CONSEQUENZIALI DI QUALSIASI NATURA.</translation>
         <source>teaspoon</source>
         <extracomment>Written into the unit box when the user left it empty. It must name no unit, so that it converts nothing: the list&apos;s teaspoon in lower case, as in English, or the like.</extracomment>
         <translation>cucchiaino</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>More</source>
+        <extracomment>What a screen reader calls the button of a toolbar or menu bar that shows the entries that do not fit.</extracomment>
+        <translation>Altro</translation>
     </message>
 </context>
 </TS>

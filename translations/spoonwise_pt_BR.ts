@@ -174,6 +174,16 @@
         <extracomment>The how-to message. Name the amount box, the unit box and the button as their labels and caption read in your language.</extracomment>
         <translation>Para usar este programa, digite um número na caixa “Digite o número aqui” e escolha uma unidade na lista “Escolha a unidade aqui”. Depois clique no botão “Calcular” para ver os resultados nas caixas ao redor</translation>
     </message>
+    <message>
+        <source>Converter</source>
+        <extracomment>What a screen reader calls the area of the result boxes, the amount and the Calculate button.</extracomment>
+        <translation>Conversor</translation>
+    </message>
+    <message>
+        <source>Amount and unit</source>
+        <extracomment>What a screen reader calls the frame around the amount box and the unit box.</extracomment>
+        <translation>Quantidade e unidade</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -220,7 +230,7 @@
     </message>
     <message>
         <source>1 l (1000ml) 1 quart plus 1/4 cup</source>
-        <translation>1 l 1 quarto EUA e 1/4 xícara EUA</translation>
+        <translation>1 l 1 quart EUA e 1/4 xícara EUA</translation>
     </message>
     <message>
         <source>weight</source>
@@ -381,14 +391,14 @@ INCIDENTAIS OU CONSEQUENCIAIS DE QUALQUER NATUREZA.</translation>
 3/4	.750
 1&quot;	1.00
 </source>
-        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Use your language&apos;s decimal sign. 1&quot; is one whole.</extracomment>
+        <extracomment>The fractions table, about 115 pixels wide: a heading line, then a fraction and its decimal on each line, split by a tab. Write the decimals as your language does, with a leading zero (0,125); the program puts in the decimal sign of the user&apos;s number format. 1&quot; is one whole.</extracomment>
         <translation>Fração	Decimal	
-1/8	,125
-1/4	,250
-1/3	,333
-1/2	,500
-2/3	,667
-3/4	,750
+1/8	0,125
+1/4	0,250
+1/3	0,333
+1/2	0,500
+2/3	0,667
+3/4	0,750
 1	1,00
 </translation>
     </message>
@@ -451,7 +461,7 @@ INCIDENTAIS OU CONSEQUENCIAIS DE QUALQUER NATUREZA.</translation>
     <message>
         <source>Quarts</source>
         <extracomment>A unit list item: US liquid quarts of 946 ml.</extracomment>
-        <translation>Quarto EUA</translation>
+        <translation>Quart EUA</translation>
     </message>
     <message>
         <source>Gallons</source>
@@ -507,7 +517,7 @@ INCIDENTAIS OU CONSEQUENCIAIS DE QUALQUER NATUREZA.</translation>
     <message>
         <source>Quarts</source>
         <comment>result frame</comment>
-        <translation>Quarto EUA</translation>
+        <translation>Quart EUA</translation>
     </message>
     <message>
         <source>Gallons</source>
@@ -538,6 +548,14 @@ INCIDENTAIS OU CONSEQUENCIAIS DE QUALQUER NATUREZA.</translation>
         <source>teaspoon</source>
         <extracomment>Written into the unit box when the user left it empty. It must name no unit, so that it converts nothing: the list&apos;s teaspoon in lower case, as in English, or the like.</extracomment>
         <translation>colher de chá</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>More</source>
+        <extracomment>What a screen reader calls the button of a toolbar or menu bar that shows the entries that do not fit.</extracomment>
+        <translation>Mais</translation>
     </message>
 </context>
 </TS>

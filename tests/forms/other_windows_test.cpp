@@ -1,6 +1,10 @@
 // Focus and keys in every window that takes them; the title window's border, and the about,
 // formulas, warranty and fractions windows: content, keys, closing.
+#include "language.h"
 #include "widgettest.h"
+
+#include <QTextBlock>
+#include <QTextLayout>
 
 class OtherWindowsTest : public QObject
 {
@@ -61,22 +65,46 @@ private slots:
         }
     }
 
-    // Each decimal is its fraction rounded to three places; editable; only
-    // the "Done" key closes it; nothing edited survives.
-    void fractions_table_closing_and_reopening()
+    // In every language and number format, each decimal is its fraction rounded to three places,
+    // with the format's decimal sign (English without a leading zero), in a column of its own;
+    // editable; only the "Done" key closes it; nothing edited survives.
+    void fractions_table_in_every_language_closing_and_reopening()
     {
+        QStringList faults;
+        for (const QString &catalog : QStringList {QString()} + language::compiledCatalogs()) {
+            QObject speaking;
+            language::install(&speaking, {catalog});
+            for (const char *numbers : {"en_US", "de_DE", "de_CH"}) {
+                QLocale::setDefault(QLocale(numbers));
+                const std::unique_ptr<QWidget> fractions(open("Form6"));
+                auto *text = child<QPlainTextEdit>(fractions.get(), "Text1");
+                const QStringList lines = text->toPlainText().split('\n', Qt::SkipEmptyParts).mid(1);
+                QSet<qreal> columns; // where each line's decimal starts
+                for (const QString &line : lines) {
+                    const QStringList fraction = line.section('\t', 0, 0).remove('"').split('/');
+                    const double value = fraction.first().toDouble() / fraction.value(1, "1").toDouble();
+                    QString decimal = QString::number(value, 'f', value < 1 ? 3 : 2);
+                    decimal = (catalog.isEmpty() && value < 1 ? decimal.mid(1) : decimal)
+                                  .replace('.', QLocale().decimalPoint());
+                    if (line.section('\t', 1, 1) != decimal)
+                        faults << QStringLiteral("%1 %2: %3").arg(catalog, numbers, line);
+                    const QTextBlock block
+                        = text->document()->findBlockByLineNumber(int(lines.indexOf(line)) + 1);
+                    columns << block.layout()->lineAt(0).cursorToX(int(line.indexOf('\t')) + 1);
+                }
+                if (lines.size() != 7 || columns.size() != 1)
+                    faults << QStringLiteral("%1 %2: %3 lines in %4 columns")
+                                  .arg(catalog, numbers)
+                                  .arg(lines.size())
+                                  .arg(columns.size());
+            }
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
         QPointer<QWidget> fractions = open("Form6");
         auto *text = child<QPlainTextEdit>(fractions, "Text1");
         const QString table = text->toPlainText();
-        const QStringList lines = table.split('\n', Qt::SkipEmptyParts).mid(1);
-        QCOMPARE(lines.size(), 7);
-        for (const QString &line : lines) {
-            const QStringList fraction = line.section('\t', 0, 0).remove('"').split('/');
-            const double value = fraction.first().toDouble() / fraction.value(1, "1").toDouble();
-            const QString decimal
-                = value < 1 ? QString::number(value, 'f', 3).mid(1) : QString::number(value, 'f', 2);
-            QCOMPARE(line.section('\t', 1, 1), decimal);
-        }
         QTest::keyClicks(text, QStringLiteral("edited"));
         QAction other(QStringLiteral("done")); // the key, in other case
         other.setData(other.text());

@@ -76,13 +76,20 @@ struct Seen
 {
     QSize size;
     QHash<QString, std::pair<int, QString>> excess; // beyond its box: pixels, or a text box's lines
-    QStringList faults; // unreadable or unnamed controls, faces that did not resolve, menus off the bar's row
+    QStringList
+        faults; // unreadable, unnamed or cut controls, faces that did not resolve, menus off the bar's row
     QList<QString> keys; // the access keys of each scope: the window's own, then each menu's
+    QHash<QString, QString> tips; // each control's tooltip, by its place
 };
+
+// The roles of the controls a screen reader reads out by name: buttons, boxes, frames, pictures.
+const QSet<QAccessible::Role> kNamedRoles
+    = {QAccessible::PushButton, QAccessible::ButtonMenu, QAccessible::ComboBox, QAccessible::EditableText,
+       QAccessible::List,       QAccessible::Grouping,   QAccessible::Border,   QAccessible::Graphic};
 
 Seen see(QWidget *window)
 {
-    Seen seen {window->size(), {}, {}, {QString()}};
+    Seen seen {window->size(), {}, {}, {QString()}, {}};
     const QList<QWidget *> widgets = window->findChildren<QWidget *>();
     const auto key = [](const QString &caption) {
         const qsizetype at = QString(caption).replace("&&", "__").indexOf('&');
@@ -100,12 +107,20 @@ Seen see(QWidget *window)
             else if (needed > room)
                 seen.excess.insert(QStringLiteral("%1 %2").arg(place).arg(item), {needed - room, text});
         };
-        // Every control a user reads or operates has a name; pictures are graphics.
+        // Every control a screen reader reads by name has one, hidden ones too; pictures are
+        // graphics; a result box goes by its frame's caption.
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(widget);
-        if ((!widget->objectName().contains(QRegularExpression("^(qt_|Line|Frame|Toolbar|$)"))
-             && reader->text(QAccessible::Name).trimmed().isEmpty())
+        const QString name = reader->text(QAccessible::Name);
+        const auto *frame = qobject_cast<QGroupBox *>(widget->parent());
+        if ((kNamedRoles.contains(reader->role()) && name.trimmed().isEmpty())
             || (widget->inherits("toolkit::PictureBox") && reader->role() != QAccessible::Graphic))
-            seen.faults << widget->objectName() + " has no name";
+            seen.faults << QStringLiteral("a %1 %2 has no name")
+                               .arg(widget->metaObject()->className(), widget->objectName());
+        if (const auto *box = qobject_cast<QLineEdit *>(widget);
+            frame && box && box->isReadOnly() && name != frame->title())
+            seen.faults << QStringLiteral("%1 is named %2 in the frame %3")
+                               .arg(widget->objectName(), name, frame->title());
+        seen.tips.insert(QString::number(place), widget->toolTip());
         const auto *edit = qobject_cast<QLineEdit *>(widget); // a box typed into is named by its label
         if ((qobject_cast<QComboBox *>(widget)
              || (edit && !edit->isReadOnly() && !edit->parent()->inherits("QComboBox")))
@@ -126,8 +141,17 @@ Seen see(QWidget *window)
             area = drawn & room;
             if (!label->wordWrap())
                 fit(label->text(), room.width());
-            else if (drawn.height() > room.height())
-                seen.excess.insert(QString::number(place), {drawn.height() - room.height(), label->text()});
+            // Every line whole, a descender too, and a wrapped label broken only where a run of
+            // blanks breaks it.
+            const qsizetype lines = label->text().split(QRegularExpression("  +")).size();
+            if (drawn.height() > room.height())
+                seen.faults << QStringLiteral("\"%1\" cut off by %2 px")
+                                   .arg(label->text())
+                                   .arg(drawn.height() - room.height());
+            else if (label->wordWrap()
+                     && (drawn.height() + metrics.leading()) / metrics.lineSpacing() != lines)
+                seen.faults
+                    << QStringLiteral("\"%1\" not on %2 lines").arg(label->text().simplified()).arg(lines);
         } else if (auto *frame = qobject_cast<QGroupBox *>(widget); frame && !frame->title().isEmpty()) {
             fit(frame->title(), frame->width(), 0, 2 * metrics.averageCharWidth());
             ink = colours.color(QPalette::WindowText);
@@ -278,27 +302,38 @@ private slots:
             return see(shown.get());
         };
         const Seen english = look();
+        QStringList faults; // every language's, in one run
         for (const QString &catalog : languages()) {
             QObject speaking;
             QCOMPARE(language::install(&speaking, {catalog}), catalog);
             const Seen seen = look();
-            const QString where = QStringLiteral("%1: ").arg(catalog);
-            QStringList faults = seen.faults;
+            QStringList found = seen.faults;
             for (auto [place, excess] : seen.excess.asKeyValueRange())
                 if (excess.first > english.excess.value(place).first)
-                    faults << QStringLiteral("\"%1\" by %2 px").arg(excess.second).arg(excess.first);
-            QVERIFY2(faults.isEmpty(), qPrintable(where + faults.join("; ")));
-            QCOMPARE(seen.size, english.size);
-            QCOMPARE(seen.keys.size(), english.keys.size());
-            for (qsizetype scope = 0; scope < seen.keys.size(); ++scope) {
+                    found << QStringLiteral("\"%1\" by %2 px").arg(excess.second).arg(excess.first);
+            // A tooltip the catalog translates shows translated.
+            for (auto [place, tip] : english.tips.asKeyValueRange())
+                if (const QString own = QCoreApplication::translate(qPrintable(window), qPrintable(tip));
+                    own != tip && seen.tips.value(place) != own)
+                    found << QStringLiteral("tooltip \"%1\" for \"%2\"").arg(seen.tips.value(place), own);
+            if (seen.size != english.size || seen.keys.size() != english.keys.size())
+                found << QStringLiteral("%1x%2 with %3 key scopes")
+                             .arg(seen.size.width())
+                             .arg(seen.size.height())
+                             .arg(seen.keys.size());
+            for (qsizetype scope = 0; scope < std::min(seen.keys.size(), english.keys.size()); ++scope) {
                 const QString &keys = seen.keys[scope], &englishKeys = english.keys[scope];
-                QCOMPARE(keys.size(), englishKeys.size());
-                for (qsizetype a = 0; a < keys.size(); ++a)
-                    for (qsizetype b = a + 1; b < keys.size(); ++b)
-                        QVERIFY2(keys[a] != keys[b] || englishKeys[a] == englishKeys[b],
-                                 qPrintable(where + keys));
+                bool clash = keys.size() != englishKeys.size();
+                for (qsizetype a = 0; a < keys.size() && !clash; ++a)
+                    for (qsizetype b = a + 1; b < keys.size() && !clash; ++b)
+                        clash = keys[a] == keys[b] && englishKeys[a] != englishKeys[b];
+                if (clash)
+                    found << "access keys " + keys;
             }
+            for (const QString &fault : found)
+                faults << QStringLiteral("%1: %2").arg(catalog.isEmpty() ? "en" : catalog, fault);
         }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 };
 
