@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlatformSurfaceEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,6 +15,8 @@ namespace {
 
 constexpr Qt::WindowStates kCompositorSized = Qt::WindowMaximized | Qt::WindowFullScreen;
 constexpr auto kWatchName = "spoonwise_wayland_watch";
+// Long enough for a compositor's answers to a state request to have arrived.
+constexpr int kSettleMs = 500;
 
 // One top-level window: its own size limits, kept while the compositor decides its size, and
 // the widget it shows.
@@ -48,7 +51,7 @@ private:
     void follow(Qt::WindowState state)
     {
         if (!(state & kCompositorSized))
-            return restoreWhenBack(); // sway refuses a maximize with a configure of its own size
+            return settleLater();
         if (m_lifted)
             return;
         m_minimum = m_window->minimumSize();
@@ -61,21 +64,37 @@ private:
     // Only once the compositor has given the window back a size of its own: before that, the
     // limits would make Qt answer a maximized configure with a size it has not configured. A
     // state change alone is no sign of it; Qt reports the states of older configures late. A
-    // size below the limits is no maximized one: sway restores a window that draws its own
-    // title bar at its size less that bar and border, which the window then leaves.
+    // size below the limits is no maximized one: sway gives a window that draws its own title
+    // bar back smaller by that bar and border.
     void restoreWhenBack()
     {
         if (!m_lifted || (m_window->windowStates() & kCompositorSized))
             return;
         const QSize size = m_window->size();
-        const bool shrunk = size.width() < m_minimum.width() || size.height() < m_minimum.height();
-        if (size != size.expandedTo(m_minimum).boundedTo(m_maximum) && !shrunk)
-            return;
+        const QSize own = size.expandedTo(m_minimum).boundedTo(m_maximum);
+        if (size == own || size.width() < m_minimum.width() || size.height() < m_minimum.height())
+            restore();
+        else
+            settleLater();
+    }
+
+    // Sway may refuse a maximize without a new size, or give a restored window the whole
+    // screen and no size after it: a window still unmaximized at another size once the
+    // compositor has had time to answer takes its own size again.
+    void settleLater()
+    {
+        QTimer::singleShot(kSettleMs, this, [this] {
+            if (m_lifted && !(m_window->windowStates() & kCompositorSized))
+                restore();
+        });
+    }
+
+    void restore()
+    {
         m_lifted = false;
         m_window->setMinimumSize(m_minimum);
         m_window->setMaximumSize(m_maximum);
-        if (shrunk)
-            m_window->resize(size.expandedTo(m_minimum).boundedTo(m_maximum));
+        m_window->resize(m_window->size().expandedTo(m_minimum).boundedTo(m_maximum));
     }
 
     // Every widget, as each one that fills its own background would otherwise be skipped.

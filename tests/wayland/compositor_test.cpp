@@ -15,17 +15,14 @@ int runConverter(const std::function<void(Form1 *)> &act)
 {
     return runProgram(
         [act] {
-            const auto shown = [](const QString &name) {
-                QWidget *window = nullptr;
-                return QTest::qWaitFor(
-                           [&] { return (window = shownWindow(name)) && window->isActiveWindow(); })
-                    ? window
-                    : nullptr;
-            };
-            if (QWidget *title = shown(QStringLiteral("Form4")))
-                QTest::keyClick(title->focusWidget(), Qt::Key_Return);
-            if (auto *converter = qobject_cast<Form1 *>(shown(QStringLiteral("Form1"))))
-                act(converter);
+            QWidget *title = shownWindow(QStringLiteral("Form4"));
+            if (!QTest::qWaitForWindowExposed(title))
+                return QCoreApplication::exit(2);
+            QTest::keyClick(title->focusWidget(), Qt::Key_Return);
+            auto *converter = qobject_cast<Form1 *>(shownWindow(QStringLiteral("Form1")));
+            if (!QTest::qWaitForWindowExposed(converter))
+                return QCoreApplication::exit(3);
+            act(converter);
             QCoreApplication::exit(0);
         },
         120);
