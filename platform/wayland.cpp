@@ -80,10 +80,12 @@ private:
 
     // Sway may refuse a maximize without a new size, or give a restored window the whole
     // screen and no size after it: a window still unmaximized at another size once the
-    // compositor has had time to answer takes its own size again.
+    // compositor has had time to answer takes its own size again. Every answer sent by then
+    // is read first; a busy program may not have read them when the time is up.
     void settleLater()
     {
         QTimer::singleShot(kSettleMs, this, [this] {
+            QGuiApplication::sync();
             if (m_lifted && !(m_window->windowStates() & kCompositorSized))
                 restore();
         });
