@@ -75,10 +75,13 @@ constexpr std::array<const char *, 8> kCommands
     = {"mnufileabout", "mnutoolsformula", "mnutoolsdecimals", "mnuregwarrant",
        "mnuhelphow",   "mnutoolscalc",    "Formulas",         "Label6"};
 
-// Types each character as its own key press, any character (QTest's key clicks take ASCII only).
+// Types each printable character as its own key press, any script (QTest's key clicks take
+// ASCII only). Control characters are keys of their own (k): a carriage return converts.
 void type(QWidget *box, const QString &text)
 {
     for (const QChar character : text) {
+        if (!character.isPrint())
+            continue;
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(character));
             QApplication::sendEvent(box, &key);
