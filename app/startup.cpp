@@ -3,11 +3,11 @@
 #include "controls.h"
 #include "form4.h"
 #include "language.h"
+#include "picture.h"
 #include "toolkit.h"
 #include "wayland.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 
 namespace startup {
@@ -15,9 +15,10 @@ namespace startup {
 int run()
 {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Spoonwise"));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
+    QGuiApplication::setWindowIcon(toolkit::icon(QStringLiteral(":/icons/spoonwise.svg")));
     toolkit::installAccessibleFactory();
     platform::installWindowWatch();
+    toolkit::addStandInFaces(QCoreApplication::applicationDirPath() + QLatin1String("/fonts"));
 
     // The language is chosen and loaded before the first window, the title window; nothing
     // else is read or prepared.

@@ -8,6 +8,7 @@
 #include "form5.h"
 #include "form6.h"
 #include "maker.h"
+#include "picture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -176,7 +177,7 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(maker::kProduct));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/spoonwise.svg")));
+    setWindowIcon(toolkit::icon(QStringLiteral(":/icons/spoonwise.svg")));
     toolkit::setTitleBar(this, toolkit::TitleBar::Standard, true); // a fixed layout that can be minimized
     auto *client = new QWidget(this);
     client->setFont(toolkit::font(Face::MsSansSerif, 12)); // the menus keep the desktop's font

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "picture.h"
 #include "toolkit.h"
 
 #include <QAccessibleWidget>
@@ -11,7 +12,6 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace toolkit {
 
@@ -113,8 +113,8 @@ PictureBox::PictureBox(const QString &path, QWidget *parent)
     : QWidget(parent)
 {
     if (path.endsWith(QLatin1String(".svg"))) {
-        m_svg = new QSvgRenderer(path, this);
-        m_size = m_svg->defaultSize();
+        m_picture = std::make_unique<Picture>(path);
+        m_size = m_picture->size();
     } else {
         m_bitmap = QPixmap(path);
         m_size = m_bitmap.deviceIndependentSize().toSize();
@@ -126,43 +126,33 @@ PictureBox::PictureBox(const QString &path, QWidget *parent)
     }
 }
 
+PictureBox::~PictureBox() = default;
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_svg) {
+    if (!m_picture) {
         const qreal scale = painter.deviceTransform().m11(); // device pixels per pixel, wherever painted
         const QPixmap &best = scale > 1 && !m_bitmap2x.isNull() ? m_bitmap2x : m_bitmap;
         painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != best.devicePixelRatio());
         painter.drawPixmap(0, 0, best);
         return;
     }
-    if (!m_svg->elementExists(kInk)) {
-        m_svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(m_size)));
+    if (!m_picture->hasLayer(kInk)) {
+        m_picture->render(&painter);
         return;
     }
-    renderLayer(&painter, kShadow);
+    m_picture->render(&painter, kShadow);
     // The ink alone, then coloured where it covers, keeping its smoothed edges.
     QImage ink(size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
     ink.setDevicePixelRatio(devicePixelRatio());
     ink.fill(Qt::transparent);
     QPainter inkPainter(&ink);
-    renderLayer(&inkPainter, kInk);
+    m_picture->render(&inkPainter, kInk);
     inkPainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     inkPainter.fillRect(rect(), palette().color(foregroundRole()));
     inkPainter.end();
     painter.drawImage(0, 0, ink);
-}
-
-// Draws one layer of the SVG where it lies in the whole picture.
-void PictureBox::renderLayer(QPainter *painter, const QString &layer) const
-{
-    if (!m_svg->elementExists(layer))
-        return;
-    const QRectF view = m_svg->viewBoxF();
-    QTransform toBox = QTransform::fromTranslate(-view.left(), -view.top());
-    toBox *= QTransform::fromScale(m_size.width() / view.width(), m_size.height() / view.height());
-    const QTransform placed = m_svg->transformForElement(layer) * toBox;
-    m_svg->render(painter, layer, placed.mapRect(m_svg->boundsOnElement(layer)));
 }
 
 std::array<LineEnds, 8> shadowedBox(int left, int top, int right, int bottom)
@@ -198,6 +188,11 @@ void Line::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), m_width, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(m_line);
+}
+
+void ImageList::add(const QString &svgPath)
+{
+    m_icons.append(toolkit::icon(svgPath));
 }
 
 QIcon ImageList::icon(int index) const

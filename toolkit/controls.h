@@ -16,13 +16,15 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <span>
 
 class QAction;
-class QSvgRenderer;
 class QWidget;
 
 namespace toolkit {
+
+class Picture;
 
 // Lets screen readers see pictures as graphics, the framing lines as separators, the
 // clickable label as text with a press action, and a window made of a plain widget as a
@@ -43,7 +45,7 @@ protected:
 };
 
 // A picture drawn unscaled from the top-left corner and clipped to the box. SVG pictures stay
-// crisp. An SVG sign with a layer "ink" is drawn like text: the ink in the widget's text
+// crisp. A sign with a layer "ink" is drawn like text: the ink in the widget's text
 // colour, over its layer "shadow" as drawn, so that it reads on any window background.
 class PictureBox : public QWidget
 {
@@ -51,14 +53,13 @@ class PictureBox : public QWidget
 
 public:
     PictureBox(const QString &path, QWidget *parent);
+    ~PictureBox() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void renderLayer(QPainter *painter, const QString &layer) const;
-
-    QSvgRenderer *m_svg = nullptr;
+    std::unique_ptr<Picture> m_picture; // null for a bitmap
     QPixmap m_bitmap;
     QPixmap m_bitmap2x; // for screens scaled above 100 %; null when there is none
     QSize m_size;
@@ -114,7 +115,7 @@ public:
     {
     }
 
-    void add(const QString &path) { m_icons.append(QIcon(path)); }
+    void add(const QString &svgPath);
     QIcon icon(int index) const; // 1-based; a null icon outside the list
     int count() const { return static_cast<int>(m_icons.size()); }
     QSize imageSize() const { return m_imageSize; }

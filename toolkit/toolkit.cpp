@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QImage>
@@ -29,14 +30,15 @@ struct FaceInfo
 {
     Face face;
     const char *family;
+    const char *systemSubstitute; // the TrueType face Windows draws for it; may be empty
     const char *standIn;
     bool standInBold; // a regular stand-in would look far lighter than the face
 };
 
 constexpr std::array<FaceInfo, 3> kFaces = {{
-    {Face::MsSansSerif, "MS Sans Serif", "Liberation Sans", false},
-    {Face::TimesNewRoman, "Times New Roman", "Liberation Serif", false},
-    {Face::Impact, "Impact", "Liberation Sans Narrow", true},
+    {Face::MsSansSerif, "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", false},
+    {Face::TimesNewRoman, "Times New Roman", "", "Liberation Serif", false},
+    {Face::Impact, "Impact", "", "Liberation Sans Narrow", true},
 }};
 
 struct ColourRole
@@ -175,13 +177,20 @@ QColor readableInk(const QColor &ink, const Backdrop &backdrop)
     return best;
 }
 
-// Whether each face is installed, looked up once.
-bool faceInstalled(Face face)
+// The installed family that draws a face, looked up once: the face, the system's own
+// substitute for it, or else none (the stand-in draws it).
+const QString &installedFamily(Face face)
 {
-    static const std::array<bool, 3> installed = [] {
-        std::array<bool, 3> result {};
-        for (std::size_t i = 0; i < kFaces.size(); ++i)
-            result[i] = QFontDatabase::hasFamily(QString::fromLatin1(kFaces[i].family));
+    static const std::array<QString, 3> installed = [] {
+        std::array<QString, 3> result;
+        for (std::size_t i = 0; i < kFaces.size(); ++i) {
+            for (const char *family : {kFaces[i].family, kFaces[i].systemSubstitute}) {
+                if (*family && QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+                    result[i] = QString::fromLatin1(family);
+                    break;
+                }
+            }
+        }
         return result;
     }();
     return installed[static_cast<std::size_t>(face)];
@@ -244,15 +253,34 @@ void setTabOrder(std::initializer_list<QWidget *> widgets)
     }
 }
 
+void addStandInFaces(const QString &folder)
+{
+    const QDir files(folder);
+    if (!files.exists())
+        return;
+    for (const FaceInfo &info : kFaces) {
+        if (!installedFamily(info.face).isEmpty())
+            continue;
+        // A family's files are named after it without blanks: LiberationSansNarrow-Bold.ttf.
+        const QString prefix = QString::fromLatin1(info.standIn).remove(QLatin1Char(' ')) + QLatin1Char('-');
+        for (const QString &file : files.entryList({prefix + QLatin1String("*.ttf")}, QDir::Files))
+            QFontDatabase::addApplicationFont(files.filePath(file));
+    }
+}
+
 QFont font(Face face, qreal pointSize, bool bold)
 {
     const FaceInfo &info = kFaces[static_cast<std::size_t>(face)];
-    const bool installed = faceInstalled(face);
+    const QString &installed = installedFamily(face);
+    const bool standIn = installed.isEmpty();
     QFont result;
-    result.setFamilies({QString::fromLatin1(installed ? info.family : info.standIn)});
+    result.setFamilies({standIn ? QString::fromLatin1(info.standIn) : installed});
     result.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);
     result.setPointSizeF(pointSize);
-    result.setBold(bold || (!installed && info.standInBold));
+    result.setBold(bold || (standIn && info.standInBold));
+    // Light hinting, Debian's default, on every system: full hinting rounds each letter to whole
+    // pixels and widens a text past a box drawn for it.
+    result.setHintingPreference(QFont::PreferVerticalHinting);
     return result;
 }
 

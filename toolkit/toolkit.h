@@ -39,9 +39,15 @@ void setTabOrder(std::initializer_list<QWidget *> widgets);
 
 enum class Face { MsSansSerif, TimesNewRoman, Impact };
 
-// A font of one of the program's faces. Where a face is missing, an installed face of similar
-// metrics stands in (Liberation Sans, Liberation Serif, a condensed bold sans for Impact).
+// A font of one of the program's faces. Windows draws MS Sans Serif with Microsoft Sans Serif.
+// Where a face is missing, a face of similar metrics stands in (Liberation Sans, Liberation
+// Serif, a condensed bold sans for Impact).
 QFont font(Face face, qreal pointSize, bool bold = false);
+
+// Makes the stand-ins that the program carries in `folder` (the Windows build's "fonts", where
+// the system has none) available for the faces that are missing; nothing when there is no
+// such folder. Called once, before the first window.
+void addStandInFaces(const QString &folder);
 
 // The named system colours the windows are drawn in.
 enum class SystemColour {

@@ -27,6 +27,12 @@ declare -A SPOONWISE_PACKAGE_GROUPS=(
         weston:weston sway:sway grim:grim qt6-wayland"
     # The release's default clang and the sanitizer and libFuzzer runtimes that go with it.
     [fuzz]="cmake:cmake ninja-build:ninja clang:clang++ libclang-rt-dev"
+    # The Windows build: the cross compiler, Wine to run it, the installer's maker, the icon
+    # file's maker, the stand-in faces and Qt's catalogs it carries, GoogleTest's sources, and
+    # what builds Qt from Debian's source package.
+    [windows]="g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix mingw-w64-tools wine:wine
+        xvfb:Xvfb xauth:xauth xdotool:xdotool imagemagick:import nsis:makensis icoutils:icotool
+        zip:zip fonts-liberation2 googletest dpkg-dev:dpkg-source"
     # The package's own build dependencies come from debian/control (see ensure_build_depends).
     [package]="dpkg-dev:dpkg-buildpackage debhelper:dh lintian:lintian git:git"
     [verify]="debootstrap:debootstrap"

@@ -140,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1Test)
+SPOONWISE_WIDGET_TEST_MAIN(Form1Test)
 #include "form1_test.moc"

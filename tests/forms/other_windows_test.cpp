@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OtherWindowsTest)
+SPOONWISE_WIDGET_TEST_MAIN(OtherWindowsTest)
 #include "other_windows_test.moc"

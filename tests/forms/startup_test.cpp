@@ -25,8 +25,8 @@ QString heard(QWidget *window)
                                                     {QAccessible::Dialog, "window"},
                                                     {QAccessible::AlertMessage, "alert"}};
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(window);
-    const QString icon = kSourceDir + "/../../resources/icons/spoonwise.svg";
-    const bool ownIcon = window->windowIcon().pixmap(48).toImage() == QIcon(icon).pixmap(48).toImage();
+    const bool ownIcon = window->windowIcon().pixmap(48).toImage()
+        == QIcon(QStringLiteral(SPOONWISE_ICON)).pixmap(48).toImage();
     return kinds.value(reader->role(), QString::number(reader->role())) + ' '
         + reader->text(QAccessible::Name)
         + (window->windowHandle()->type() == Qt::Dialog ? " | dialog" : " | window") + " \""
@@ -113,7 +113,14 @@ private slots:
     // Closing the title window ends the program.
     void start_up_loads_the_desktops_language_and_qts_own_texts()
     {
+#ifdef Q_OS_WIN
+        // Windows' display language is set before the program starts: CTest runs this function
+        // once more under a Swiss German system (Wine takes it from LC_ALL).
+        if (QLocale::system().language() != QLocale::German)
+            QSKIP("not a German Windows");
+#else
         qputenv("LANGUAGE", "de_CH");
+#endif
         QString tooltip, cancel;
         QCOMPARE(runProgram([&] {
                      tooltip = child(shownWindow("Form4"), "Command1")->toolTip();
@@ -126,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
+SPOONWISE_WIDGET_TEST_MAIN(StartupTest)
 #include "startup_test.moc"

@@ -11,12 +11,14 @@
 #include "form5.h"
 #include "form6.h"
 #include "startup.h"
+#include "toolkit.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +27,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <functional>
@@ -127,9 +133,9 @@ inline void whenModal(std::function<void(QWidget *)> act)
     });
 }
 
-// A stand-in desktop calculator (or none) on PATH for one test; counts its starts. PATH also
-// names the current folder (".", and an empty entry), which holds decoys that must never run:
-// a file named like the Windows calculator and an executable named like a desktop one.
+// A stand-in calculator (or none) for one test, where the system's is looked for: on PATH, or
+// in Windows' system folder. The current folder, and PATH through it, hold decoys that must
+// never run: named like the Windows calculator and like a desktop one.
 class FakeCalculator
 {
 public:
@@ -139,30 +145,72 @@ public:
         , m_oldFolder(QDir::currentPath())
     {
         QDir(m_dir.path()).mkdir("here");
-        const QString started = "echo started >> '" + m_dir.filePath("starts.log") + "'";
-        for (const auto &[path, command] : {std::pair(QString("here/C:\\windows\\calc.EXE"), QString()),
-                                            {"here/gnome-calculator", ""},
-                                            {presence == Installed ? "xcalc" : "here/unused", started}}) {
+        qputenv("SPOONWISE_CALCULATOR_LOG",
+                QDir::toNativeSeparators(m_dir.filePath("starts.log")).toLocal8Bit());
+#ifdef Q_OS_WIN
+        wchar_t folder[MAX_PATH];
+        m_stub = QString::fromWCharArray(folder, int(GetSystemDirectoryW(folder, MAX_PATH))) + "\\calc.exe";
+        const QString stub = QCoreApplication::applicationDirPath() + "/fake_calculator.exe";
+        QFile::copy(stub, m_dir.filePath("here/calc.exe"));
+        if (presence == Installed)
+            QFile::copy(stub, m_stub);
+        qputenv("PATH",
+                ".;" + QDir::toNativeSeparators(m_dir.filePath("here")).toLocal8Bit() + ";" + m_oldPath);
+#else
+        // A script, as the stand-in program, writes its own name.
+        const QString stub = presence == Installed ? "xcalc" : "here/unused";
+        m_stub = m_dir.filePath(stub);
+        for (const QString &path :
+             {QString("here/C:\\windows\\calc.EXE"), QString("here/gnome-calculator"), stub}) {
             QFile script(m_dir.filePath(path));
-            script.open(QIODevice::WriteOnly) && script.write(("#!/bin/sh\n" + command + "\n").toLocal8Bit())
+            script.open(QIODevice::WriteOnly)
+                && script.write("#!/bin/sh\necho \"$0\" >> \"$SPOONWISE_CALCULATOR_LOG\"\n")
                 && script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         }
-        QDir::setCurrent(m_dir.filePath("here"));
         qputenv("PATH", ".::" + m_dir.path().toLocal8Bit());
+#endif
+        QDir::setCurrent(m_dir.filePath("here"));
     }
-    ~FakeCalculator() { qputenv("PATH", m_oldPath), QDir::setCurrent(m_oldFolder); }
+    ~FakeCalculator()
+    {
+        QFile::remove(m_stub), qputenv("PATH", m_oldPath), QDir::setCurrent(m_oldFolder);
+    }
     Q_DISABLE_COPY_MOVE(FakeCalculator)
 
+    // The stand-in's starts; -1 once a decoy has run.
     int starts() const
     {
         QFile log(m_dir.filePath("starts.log"));
-        return log.open(QIODevice::ReadOnly) ? static_cast<int>(log.readAll().count('\n')) : 0;
+        const QStringList started = log.open(QIODevice::ReadOnly | QIODevice::Text)
+            ? QString::fromLocal8Bit(log.readAll()).split('\n', Qt::SkipEmptyParts)
+            : QStringList();
+        const auto isStub = [this](const QString &path) {
+            return QFileInfo(path) == QFileInfo(m_stub);
+        };
+        return std::ranges::all_of(started, isStub) ? int(started.size()) : -1;
     }
 
 private:
     QTemporaryDir m_dir;
+    QString m_stub;
     QByteArray m_oldPath;
     QString m_oldFolder;
 };
+
+// QTEST_MAIN, with the stand-in faces loaded as start-up loads them: the Windows build carries
+// them beside every program.
+#define SPOONWISE_WIDGET_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char *argv[])                                                                         \
+    {                                                                                                        \
+        /* Qt Test on Windows reports to the debugger unless a console is attached; Wine's pipes */          \
+        /* are none, and Wine hands Qt's own variables to no program. */                                     \
+        qputenv("QT_FORCE_STDERR_LOGGING", "1");                                                             \
+        QApplication app(argc, argv);                                                                        \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        toolkit::addStandInFaces(QCoreApplication::applicationDirPath() + QLatin1String("/fonts"));          \
+        TestObject test;                                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }
 
 #endif // SPOONWISE_TESTS_WIDGETTEST_H

@@ -337,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowsTest)
+SPOONWISE_WIDGET_TEST_MAIN(WindowsTest)
 #include "windows_test.moc"
