@@ -173,7 +173,9 @@ public:
     }
     ~FakeCalculator()
     {
-        QFile::remove(m_stub), qputenv("PATH", m_oldPath), QDir::setCurrent(m_oldFolder);
+        QFile::remove(m_stub);
+        qputenv("PATH", m_oldPath);
+        QDir::setCurrent(m_oldFolder);
     }
     Q_DISABLE_COPY_MOVE(FakeCalculator)
 
