@@ -2,12 +2,12 @@
 // renderer is needed. Either the icon into a square of the icon theme's fixed sizes, or a
 // picture at a multiple of its own size for a build without Qt SVG, whole or one layer of it
 // where the layer lies in the whole.
+#include "picture.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <QSvgRenderer>
-#include <QTransform>
 
 #include <cstdio>
 
@@ -20,16 +20,6 @@ int fail(const char *what, const char *detail)
 {
     std::fprintf(stderr, "render-icon: %s: %s\n", what, detail);
     return 1;
-}
-
-// Where a layer lies in a picture drawn into `box`.
-QRectF layerBounds(const QSvgRenderer &renderer, const QString &layer, const QSizeF &box)
-{
-    const QRectF view = renderer.viewBoxF();
-    QTransform toBox = QTransform::fromTranslate(-view.left(), -view.top());
-    toBox *= QTransform::fromScale(box.width() / view.width(), box.height() / view.height());
-    const QTransform placed = renderer.transformForElement(layer) * toBox;
-    return placed.mapRect(renderer.boundsOnElement(layer));
 }
 
 } // namespace
@@ -46,20 +36,19 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
-    if (!renderer.isValid())
+    const toolkit::Picture picture(QString::fromLocal8Bit(argv[1]));
+    if (picture.size().isEmpty())
         return fail("cannot read the SVG picture", argv[1]);
 
     QString sizeArgument = QString::fromLocal8Bit(argv[2]);
-    const bool scaled = sizeArgument.endsWith(QLatin1Char('x'));
     QSizeF box;
     bool isNumber = false;
-    if (scaled) {
+    if (sizeArgument.endsWith(QLatin1Char('x'))) {
         sizeArgument.chop(1);
         const double scale = sizeArgument.toDouble(&isNumber);
         if (!isNumber || scale <= 0 || scale > kLargestScale)
             return fail("not a scale above 0 and up to 4", argv[2]);
-        box = QSizeF(renderer.defaultSize()) * scale;
+        box = QSizeF(picture.size()) * scale;
     } else {
         const int size = sizeArgument.toInt(&isNumber);
         if (!isNumber || size < 1 || size > kLargestSize)
@@ -67,7 +56,7 @@ int main(int argc, char *argv[])
         box = QSizeF(size, size);
     }
     const QString layer = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString();
-    if (!layer.isEmpty() && !renderer.elementExists(layer))
+    if (!layer.isEmpty() && !picture.hasLayer(layer))
         return fail("no such layer", argv[4]);
 
     QImage image(qRound(box.width()), qRound(box.height()), QImage::Format_ARGB32_Premultiplied);
@@ -75,10 +64,8 @@ int main(int argc, char *argv[])
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (layer.isEmpty())
-        renderer.render(&painter, QRectF(QPointF(0, 0), box));
-    else
-        renderer.render(&painter, layer, layerBounds(renderer, layer, box));
+    painter.scale(box.width() / picture.size().width(), box.height() / picture.size().height());
+    picture.render(&painter, layer);
     painter.end();
 
     if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG"))

@@ -84,6 +84,17 @@ debian_mirror() {
     echo "${mirror:-http://deb.debian.org/debian}"
 }
 
+# project_version: the program's version, as CMakeLists.txt's project() names it.
+project_version() {
+    sed -n -E 's/^ +VERSION ([0-9.]+)$/\1/p' "$SPOONWISE_ROOT/CMakeLists.txt" | head -n 1
+}
+
+# release_epoch: the newest debian/changelog entry's date in seconds, the release date that
+# reproducible builds write as every file's time (SOURCE_DATE_EPOCH).
+release_epoch() {
+    dpkg-parsechangelog -l "$SPOONWISE_ROOT/debian/changelog" -S Timestamp
+}
+
 # install_or_name <package>...: installs the packages as root; otherwise prints the command.
 install_or_name() {
     if [ "$(id -u)" -ne 0 ]; then
